@@ -1,0 +1,84 @@
+#include "event_pump.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace hc::fake {
+
+struct EventPump::Watch : WindowObserver {
+  Watch(EventPump& p, Window& w) : pump(p), window(w) {}
+  void ElementChanged(Element& e, const RectTwips& before) override {
+    if (e.Kind() == ElementKind::kTimer) {
+      pump.Restart(static_cast<const Timer&>(e));
+      return;
+    }
+    const RectTwips area = before.United(e.ShownExtent());
+    if (!area.Empty()) changed.push_back(area);
+  }
+  void WindowChanged() override { window_changed = true; }
+  void VisibilityChanged() override { window_changed = true; }
+  void StackingChanged() override { window_changed = true; }
+
+  EventPump& pump;
+  Window& window;
+  std::vector<RectTwips> changed;
+  bool window_changed = false;
+};
+
+EventPump::~EventPump() {
+  for (auto& w : watches_) w->window.SetObserver(nullptr);
+}
+
+void EventPump::Attach(Window& window) {
+  watches_.push_back(std::make_unique<Watch>(*this, window));
+  window.SetObserver(watches_.back().get());
+  for (const auto& e : window.Elements())
+    if (e->Kind() == ElementKind::kTimer) Restart(static_cast<const Timer&>(*e));
+}
+
+void EventPump::Restart(const Timer& timer) {
+  if (timer.Running())
+    next_due_[&timer] = system_.elapsed_ms + timer.Interval();
+  else
+    next_due_.erase(&timer);
+}
+
+void EventPump::Advance(std::int64_t ms) {
+  const std::int64_t target = system_.elapsed_ms + ms;
+  while (!system_.ended) {
+    auto due = std::min_element(next_due_.begin(), next_due_.end(),
+                                [](const auto& a, const auto& b) { return a.second < b.second; });
+    if (due == next_due_.end() || due->second > target) break;
+    const Timer* timer = due->first;
+    system_.elapsed_ms = due->second;
+    due->second += timer->Interval();
+    timer->Tick();
+  }
+  system_.elapsed_ms = target;
+}
+
+void EventPump::KeyPress(Window& window, std::uint16_t code) {
+  if (!system_.ended && window.on_key_press) window.on_key_press(code);
+}
+
+void EventPump::MouseMove(Window& window) {
+  if (!system_.ended && window.on_mouse_move) window.on_mouse_move();
+}
+
+void EventPump::Click(Element& element) {
+  if (!system_.ended) element.UserClick();
+}
+
+std::vector<RectTwips> EventPump::TakeChanged(const Window& window) {
+  for (auto& w : watches_)
+    if (&w->window == &window) return std::exchange(w->changed, {});
+  return {};
+}
+
+bool EventPump::TakeWindowChanged(const Window& window) {
+  for (auto& w : watches_)
+    if (&w->window == &window) return std::exchange(w->window_changed, false);
+  return false;
+}
+
+}  // namespace hc::fake

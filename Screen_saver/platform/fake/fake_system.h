@@ -1,0 +1,84 @@
+#pragma once
+// A system for logic tests: real files in a temporary folder, a virtual clock, scripted
+// message boxes and modal dialogs, and a record of everything the program asked for.
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "../system.h"
+
+namespace hc::fake {
+
+// A picture that knows only its size and source.
+class FakePicture : public PictureData {
+ public:
+  using PictureData::PictureData;
+};
+
+// Reads the size from a GIF, BMP or JPEG header; nothing for anything else.
+Picture DecodeHeader(const std::vector<std::uint8_t>& bytes, const std::string& source);
+
+struct MessageRecord {
+  std::string text;
+  MsgButtons buttons;
+  MsgIcon icon;
+  std::string title;
+};
+
+class FakeSystem : public System {
+ public:
+  FakeSystem();
+
+  // Settings of the scripted world.
+  std::string program_folder;
+  std::string command_line;
+  bool another_instance = false;
+  ScreenSize screen{15360, 11520};
+  DateTime start_time{2026, 12, 9, 10, 8, 0};
+  std::int64_t elapsed_ms = 0;  // advanced by the event pump
+  char decimal_separator = '.';
+  std::string system_folder = "/usr/libexec/xscreensaver";
+  bool start_command_works = true;
+  // Answers for the next message boxes, in order; OK when none is left.
+  std::deque<MsgResult> answers;
+  // Runs while a window is shown modally; it must hide the window to return.
+  std::function<void(Window&)> modal_script;
+
+  // What the program did.
+  std::vector<MessageRecord> messages;
+  std::vector<std::pair<int, int>> cursor_moves;
+  std::vector<std::vector<std::string>> started_commands;
+  std::vector<std::string> modal_windows;
+  bool ended = false;
+
+  std::string ProgramFolder() override { return program_folder; }
+  std::string CommandLine() override { return command_line; }
+  bool AnotherInstance() override { return another_instance; }
+  std::string PathSeparator() override { return "/"; }
+  std::string DriveOf(const std::string& path) override;
+  ScreenSize Screen() override { return screen; }
+  DateTime Now() override;
+  std::vector<std::string> ListFiles(const std::string& pattern) override;
+  FileError CopyFile(const std::string& from, const std::string& to) override;
+  FileError DeleteFile(const std::string& path) override;
+  std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
+  FileError WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+  Picture LoadPicture(const std::string& path, std::string* error) override;
+  Picture DecodePicture(const std::vector<std::uint8_t>& bytes, const std::string& name) override;
+  MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                       const std::string& title) override;
+  void RunModal(Window& window) override;
+  char DecimalSeparator() override { return decimal_separator; }
+  void SetCursorPos(int x, int y) override { cursor_moves.emplace_back(x, y); }
+  std::string SystemFolder() override { return system_folder; }
+  bool StartCommand(const std::vector<std::string>& argv) override;
+  void EndProgram() override { ended = true; }
+  bool Ended() override { return ended; }
+};
+
+// Adds whole seconds to a date and time, across days, months and years.
+DateTime AddSeconds(const DateTime& t, std::int64_t seconds);
+
+}  // namespace hc::fake

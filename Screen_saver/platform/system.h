@@ -1,0 +1,99 @@
+#pragma once
+// The system services both programs ask of their platform. Each backend gives its
+// platform's natural equivalent; a test double gives scripted answers.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/picture.h"
+#include "model/window.h"
+
+namespace hc {
+
+struct ScreenSize {
+  std::int64_t width = 0;  // twips
+  std::int64_t height = 0;
+};
+
+// Local date and time in whole seconds.
+struct DateTime {
+  int year = 2000, month = 1, day = 1;
+  int hour = 0, minute = 0, second = 0;
+
+  // The time of day as a fraction of a day.
+  double TimeOfDay() const { return (hour * 3600.0 + minute * 60.0 + second) / 86400.0; }
+};
+
+enum class MsgButtons { kOk, kOkCancel };
+enum class MsgIcon { kNone, kInformation };
+enum class MsgResult { kOk, kCancel };
+
+// The outcome of a file operation: empty when it worked, otherwise what went wrong.
+struct FileError {
+  std::string message;
+  explicit operator bool() const { return !message.empty(); }
+};
+
+class System {
+ public:
+  virtual ~System() = default;
+
+  // The running program's folder, without a trailing separator.
+  virtual std::string ProgramFolder() = 0;
+  // The argument text the program was started with.
+  virtual std::string CommandLine() = 0;
+  // True when the same program already runs for this user; otherwise this run holds the
+  // claim until it ends (a crashed run leaves nothing behind).
+  virtual bool AnotherInstance() = 0;
+  // What joins a folder and a name: "\" on Windows, "/" elsewhere.
+  virtual std::string PathSeparator() = 0;
+  // The part of a path that names its drive ("C:" on Windows; the mount point elsewhere).
+  virtual std::string DriveOf(const std::string& path) = 0;
+
+  virtual ScreenSize Screen() = 0;
+  virtual DateTime Now() = 0;
+
+  // Bare names of the ordinary files matching `pattern` (a folder, the separator and a
+  // wildcard pattern matched without regard to case), in listing order. A folder path
+  // ending in the separator matches every ordinary file in it; a plain path matches itself.
+  virtual std::vector<std::string> ListFiles(const std::string& pattern) = 0;
+  // The first match of ListFiles, or empty: the existence test.
+  std::string FirstFile(const std::string& pattern) {
+    auto names = ListFiles(pattern);
+    return names.empty() ? std::string() : names.front();
+  }
+  // Replaces the target; written to a temporary name first, so a failed copy leaves it whole.
+  virtual FileError CopyFile(const std::string& from, const std::string& to) = 0;
+  virtual FileError DeleteFile(const std::string& path) = 0;
+  // The lines of a text file without their line ends; nothing when it cannot be read.
+  virtual std::optional<std::vector<std::string>> ReadLines(const std::string& path) = 0;
+  // Creates or replaces the file, each line ending in CR LF, through a temporary name.
+  virtual FileError WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+
+  // GIF, JPEG or BMP, told by content; an empty picture and `error` set when it cannot be.
+  virtual Picture LoadPicture(const std::string& path, std::string* error = nullptr) = 0;
+  virtual Picture DecodePicture(const std::vector<std::uint8_t>& bytes, const std::string& name) = 0;
+
+  virtual MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                               const std::string& title) = 0;
+  // Shows the window modally and returns when it hides.
+  virtual void RunModal(Window& window) = 0;
+
+  // The user's decimal separator.
+  virtual char DecimalSeparator() = 0;
+  // Moves the mouse pointer to screen pixel (x, y).
+  virtual void SetCursorPos(int x, int y) = 0;
+
+  // The folder the desktop takes screensavers from.
+  virtual std::string SystemFolder() = 0;
+  // Starts a program without a shell and without waiting; false when it could not start.
+  virtual bool StartCommand(const std::vector<std::string>& argv) = 0;
+
+  // Ends the program at once: windows close, timers stop, no handler runs afterwards.
+  virtual void EndProgram() = 0;
+  virtual bool Ended() = 0;
+};
+
+}  // namespace hc
