@@ -15,7 +15,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char Lower(char c) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 bool MatchOne(std::string_view name, std::string_view pattern) {
   // Iterative wildcard match with backtracking to the last "*".
@@ -38,7 +40,9 @@ bool MatchOne(std::string_view name, std::string_view pattern) {
   return p == pattern.size();
 }
 
-std::string Describe(const std::error_code& ec) { return ec.message(); }
+std::string Describe(const std::error_code& ec) {
+  return ec.message();
+}
 
 std::string TemporaryNameFor(const fs::path& target) {
   return (target.parent_path() / ("." + target.filename().string() + ".tmp")).string();
@@ -63,7 +67,8 @@ std::vector<std::string> ListFiles(const std::string& pattern, const std::string
   const auto cut = pattern.rfind(separator);
   const std::string folder =
       cut == std::string::npos ? "." : (cut == 0 ? separator : pattern.substr(0, cut));
-  const std::string mask = cut == std::string::npos ? pattern : pattern.substr(cut + separator.size());
+  const std::string mask =
+      cut == std::string::npos ? pattern : pattern.substr(cut + separator.size());
   if (mask.empty() || mask.find_first_of("*?") != std::string::npos) {
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
       if (!it->is_regular_file(ec)) continue;

@@ -74,7 +74,8 @@ class System {
 
   // GIF, JPEG or BMP, told by content; an empty picture and `error` set when it cannot be.
   virtual Picture LoadPicture(const std::string& path, std::string* error = nullptr) = 0;
-  virtual Picture DecodePicture(const std::vector<std::uint8_t>& bytes, const std::string& name) = 0;
+  virtual Picture DecodePicture(const std::vector<std::uint8_t>& bytes,
+                                const std::string& name) = 0;
 
   virtual MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                                const std::string& title) = 0;

@@ -25,9 +25,10 @@ struct EventPump::Watch : WindowObserver {
   bool window_changed = false;
 };
 
-EventPump::~EventPump() {
-  for (auto& w : watches_) w->window.SetObserver(nullptr);
-}
+EventPump::EventPump(FakeSystem& system) : system_(system) {}
+
+// The windows attached must be gone before the pump, or detached by their owner.
+EventPump::~EventPump() = default;
 
 void EventPump::Attach(Window& window) {
   watches_.push_back(std::make_unique<Watch>(*this, window));

@@ -14,7 +14,7 @@ namespace hc::fake {
 
 class EventPump {
  public:
-  explicit EventPump(FakeSystem& system) : system_(system) {}
+  explicit EventPump(FakeSystem& system);
   ~EventPump();
 
   void Attach(Window& window);

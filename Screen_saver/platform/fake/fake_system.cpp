@@ -9,8 +9,12 @@ namespace hc::fake {
 
 namespace {
 
-int Read16Le(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
-int Read16Be(const std::vector<std::uint8_t>& b, std::size_t at) { return (b[at] << 8) | b[at + 1]; }
+int Read16Le(const std::vector<std::uint8_t>& b, std::size_t at) {
+  return b[at] | (b[at + 1] << 8);
+}
+int Read16Be(const std::vector<std::uint8_t>& b, std::size_t at) {
+  return (b[at] << 8) | b[at + 1];
+}
 std::int32_t Read32Le(const std::vector<std::uint8_t>& b, std::size_t at) {
   return static_cast<std::int32_t>(b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
                                    (static_cast<std::uint32_t>(b[at + 3]) << 24));
@@ -74,9 +78,13 @@ DateTime AddSeconds(const DateTime& t, std::int64_t seconds) {
 
 FakeSystem::FakeSystem() = default;
 
-std::string FakeSystem::DriveOf(const std::string& path) { return path.rfind('/', 0) == 0 ? "/" : ""; }
+std::string FakeSystem::DriveOf(const std::string& path) {
+  return path.rfind('/', 0) == 0 ? "/" : "";
+}
 
-DateTime FakeSystem::Now() { return AddSeconds(start_time, elapsed_ms / 1000); }
+DateTime FakeSystem::Now() {
+  return AddSeconds(start_time, elapsed_ms / 1000);
+}
 
 std::vector<std::string> FakeSystem::ListFiles(const std::string& pattern) {
   return files::ListFiles(pattern, "/");
@@ -84,7 +92,9 @@ std::vector<std::string> FakeSystem::ListFiles(const std::string& pattern) {
 FileError FakeSystem::CopyFile(const std::string& from, const std::string& to) {
   return files::CopyFile(from, to);
 }
-FileError FakeSystem::DeleteFile(const std::string& path) { return files::DeleteFile(path); }
+FileError FakeSystem::DeleteFile(const std::string& path) {
+  return files::DeleteFile(path);
+}
 std::optional<std::vector<std::string>> FakeSystem::ReadLines(const std::string& path) {
   return files::ReadLines(path);
 }

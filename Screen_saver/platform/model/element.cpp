@@ -68,7 +68,9 @@ bool Element::ShownOnWindow() const {
   return kind_ != ElementKind::kTimer;
 }
 
-RectTwips Element::ShownExtent() const { return ShownOnWindow() ? Extent() : RectTwips{}; }
+RectTwips Element::ShownExtent() const {
+  return ShownOnWindow() ? Extent() : RectTwips{};
+}
 
 void Element::UserClick() {
   if (enabled_) RunClick();
@@ -240,6 +242,31 @@ void PictureElement::SetBackColor(Color c) {
 
 void Timer::SetInterval(std::int64_t ms) {
   Change([&] { interval_ = std::clamp<std::int64_t>(ms, 0, kMaxTimerInterval); });
+}
+
+void DriveList::SetDrive(std::string drive) {
+  if (drive == drive_) return;
+  Change([&] { drive_ = std::move(drive); });
+  if (on_change) on_change();
+}
+
+void DirList::SetPath(std::string path) {
+  if (path == path_) return;
+  Change([&] { path_ = std::move(path); });
+  if (on_change) on_change();
+}
+
+void FileList::SetPath(std::string path) {
+  Change([&] {
+    path_ = std::move(path);
+    file_name_.clear();
+  });
+}
+void FileList::SetPattern(std::string pattern) {
+  Change([&] { pattern_ = std::move(pattern); });
+}
+void FileList::SetFileName(std::string name) {
+  Change([&] { file_name_ = std::move(name); });
 }
 
 }  // namespace hc

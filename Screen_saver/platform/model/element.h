@@ -309,4 +309,51 @@ class Timer : public Element {
   std::int64_t interval_ = 0;
 };
 
+// The drive, folder and file lists of a file chooser. Their behaviour on a platform (what
+// drives exist, what a folder holds) is the backend's; the model holds what is selected.
+class DriveList : public Element {
+ public:
+  DriveList(Window& w, std::string name, int index, Element* container)
+      : Element(w, ElementKind::kDriveList, std::move(name), index, container) {}
+  const std::string& Drive() const { return drive_; }
+  void SetDrive(std::string drive);
+  std::function<void()> on_change;
+
+ private:
+  std::string drive_;
+};
+
+class DirList : public Element {
+ public:
+  DirList(Window& w, std::string name, int index, Element* container)
+      : Element(w, ElementKind::kDirList, std::move(name), index, container) {}
+  const std::string& Path() const { return path_; }
+  // Setting a new path raises the change event before it returns.
+  void SetPath(std::string path);
+  std::function<void()> on_change;
+
+ private:
+  std::string path_;
+};
+
+class FileList : public Element {
+ public:
+  FileList(Window& w, std::string name, int index, Element* container)
+      : Element(w, ElementKind::kFileList, std::move(name), index, container) {}
+  const std::string& Path() const { return path_; }
+  void SetPath(std::string path);
+  // Patterns joined by ";", matched without regard to case.
+  const std::string& Pattern() const { return pattern_; }
+  void SetPattern(std::string pattern);
+  // The selected bare file name, empty when none.
+  const std::string& FileName() const { return file_name_; }
+  void SetFileName(std::string name);
+  std::function<void()> on_double_click;
+
+ private:
+  std::string path_;
+  std::string pattern_ = "*.*";
+  std::string file_name_;
+};
+
 }  // namespace hc

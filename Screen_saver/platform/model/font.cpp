@@ -14,6 +14,8 @@ double EffectiveFontSize(double points) {
   return pixels / kPixelsPerPoint;
 }
 
-int Font::SizePixels() const { return static_cast<int>(std::lround(size_ * kPixelsPerPoint)); }
+int Font::SizePixels() const {
+  return static_cast<int>(std::lround(size_ * kPixelsPerPoint));
+}
 
 }  // namespace hc

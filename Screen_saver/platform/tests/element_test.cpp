@@ -12,8 +12,15 @@ TEST(FontSize, ReadsBackTheSizeInEffect) {
   struct Case {
     double asked, effective;
   };
-  for (const Case c : {Case{20, 20.25}, {14, 14.25}, {30, 30}, {15, 15}, {21, 21}, {19.6, 19.5},
-                       {8.25, 8.25}, {0, 0.75}, {-4, 0.75}}) {
+  for (const Case c : {Case{20, 20.25},
+                       {14, 14.25},
+                       {30, 30},
+                       {15, 15},
+                       {21, 21},
+                       {19.6, 19.5},
+                       {8.25, 8.25},
+                       {0, 0.75},
+                       {-4, 0.75}}) {
     Font f("Tahoma", 10);
     f.SetSize(c.asked);
     EXPECT_DOUBLE_EQ(f.Size(), c.effective) << "asked " << c.asked;

@@ -1,0 +1,13 @@
+// The screensaver program: the clock window on the Qt backend.
+
+#include "Form1.h"
+#include "qt/qt_app.h"
+
+int main(int argc, char** argv) {
+  hc::qt::App app(argc, argv);
+  hc::Form1 clock(app.GetSystem(), [&app](hc::Window& w) { app.Attach(w); });
+  clock.Form_Load();
+  if (app.GetSystem().Ended()) return 0;
+  clock.window.Show();
+  return app.Run();
+}

@@ -1,0 +1,79 @@
+#pragma once
+// A clock on the test doubles: a temporary program folder, a virtual clock and an event
+// pump that delivers ticks, keys and mouse moves.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "Form1.h"
+#include "Form2.h"
+#include "fake/event_pump.h"
+#include "fake/fake_system.h"
+#include "frmFILE.h"
+
+namespace hc::testing {
+
+class ClockTest : public ::testing::Test {
+ protected:
+  ClockTest() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "_" + info->name();
+    for (char& c : name)
+      if (c == '/') c = '_';
+    folder = std::filesystem::temp_directory_path() / ("hc_clock_" + name);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    system.program_folder = folder.string();
+  }
+  ~ClockTest() override {
+    clock.reset();
+    std::filesystem::remove_all(folder);
+  }
+
+  // Makes the clock and runs its start-up.
+  Form1& Start() {
+    clock = std::make_unique<Form1>(system, [this](Window& w) { pump.Attach(w); });
+    clock->Form_Load();
+    return *clock;
+  }
+
+  void PutFile(const std::string& name, const std::string& bytes) {
+    std::filesystem::create_directories((folder / name).parent_path());
+    std::ofstream(folder / name, std::ios::binary) << bytes;
+  }
+  std::string ReadFile(const std::string& name) const {
+    std::ifstream in(folder / name, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  bool Exists(const std::string& name) const { return std::filesystem::exists(folder / name); }
+  void PutSettings(const std::string& bytes) { PutFile("Halvek_Clock.ini", bytes); }
+  std::string Settings() const { return ReadFile("Halvek_Clock.ini"); }
+  std::string Path(const std::string& name) const { return (folder / name).string(); }
+
+  // A GIF header of the given size; enough for the picture loader of the test system.
+  static std::string Gif(int width, int height) {
+    std::string b = "GIF89a";
+    b += static_cast<char>(width & 0xFF);
+    b += static_cast<char>(width >> 8);
+    b += static_cast<char>(height & 0xFF);
+    b += static_cast<char>(height >> 8);
+    return b + std::string(8, '\0');
+  }
+
+  Form2& Options() { return clock->Options(); }
+  frmFILE& Files() { return clock->Files(); }
+
+  std::filesystem::path folder;
+  fake::FakeSystem system;
+  fake::EventPump pump{system};
+  std::unique_ptr<Form1> clock;
+};
+
+}  // namespace hc::testing
