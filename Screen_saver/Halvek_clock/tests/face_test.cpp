@@ -79,16 +79,29 @@ TEST_P(WorkedValues, TenPastEightPlacesEveryCircleAndLabel) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Looks, WorkedValues,
-    ::testing::Values(
-        Worked{"equal", 1, 0, {7140.0, 9146.5, 5797.0}, {1440.0, 3413.3, 4314.1},
-               {205.2, 205.2, 193}, {167.4, 167.4, 152}},
-        Worked{"different", 0, 0, {7330.0, 9190.1, 5753.9}, {2050.0, 3592.6, 4285.0},
-               {172.2, 172.2, 193}, {151.2, 151.2, 152}},
-        Worked{"dial", 1, 1, {7190.0, 9196.5, 5847.0}, {1490.0, 3463.3, 4364.1},
-               {150, 150, 150}, {120, 120, 120}}),
-    [](const auto& info) { return std::string(info.param.look); });
+INSTANTIATE_TEST_SUITE_P(Looks, WorkedValues,
+                         ::testing::Values(Worked{"equal",
+                                                  1,
+                                                  0,
+                                                  {7140.0, 9146.5, 5797.0},
+                                                  {1440.0, 3413.3, 4314.1},
+                                                  {205.2, 205.2, 193},
+                                                  {167.4, 167.4, 152}},
+                                           Worked{"different",
+                                                  0,
+                                                  0,
+                                                  {7330.0, 9190.1, 5753.9},
+                                                  {2050.0, 3592.6, 4285.0},
+                                                  {172.2, 172.2, 193},
+                                                  {151.2, 151.2, 152}},
+                                           Worked{"dial",
+                                                  1,
+                                                  1,
+                                                  {7190.0, 9196.5, 5847.0},
+                                                  {1490.0, 3463.3, 4364.1},
+                                                  {150, 150, 150},
+                                                  {120, 120, 120}}),
+                         [](const auto& info) { return std::string(info.param.look); });
 
 TEST_F(Face, TheSecondsLineEndsOnItsCircleInTheEqualLook) {
   Form1& c = StartAndTickAt(10, 8, 0, File(1));
@@ -174,7 +187,8 @@ INSTANTIATE_TEST_SUITE_P(
         ShownCase{"current", "0", {2026, 12, 9, 10, 7, 59}, 1, {"0", "8", "10"}},
         ShownCase{"since_start", "1", {2026, 12, 9, 14, 0, 0}, 3723, {"3", "2", "1"}},
         ShownCase{"across_midnight", "1", {2026, 12, 9, 23, 50, 0}, 1200, {"0", "40", "23"}},
-        ShownCase{"half_counts_as_since_start", "0.5", {2026, 12, 9, 9, 0, 0}, 65, {"5", "1", "0"}}),
+        ShownCase{
+            "half_counts_as_since_start", "0.5", {2026, 12, 9, 9, 0, 0}, 65, {"5", "1", "0"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Face, TheHoursCircleCreepsOnWithTheMinutes) {

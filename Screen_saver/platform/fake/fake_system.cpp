@@ -1,5 +1,6 @@
 #include "fake_system.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -103,6 +104,11 @@ FileError FakeSystem::WriteLines(const std::string& path, const std::vector<std:
 }
 
 Picture FakeSystem::LoadPicture(const std::string& path, std::string* error) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    if (error) *error = path + ": no such file";
+    return nullptr;
+  }
   std::ifstream in(path, std::ios::binary);
   const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
   Picture p = in ? DecodeHeader(bytes, path) : nullptr;
