@@ -42,6 +42,8 @@ void Form1::CreateElements() {
   }
   Pict(0).Move(0, 0, 735, 735);
   Pict(0).SetPicture(BuiltinEmblem(system_));
+  // A chosen picture of another size is fitted into the 49 x 49 pixel box.
+  Pict(0).SetCentreFit(true);
   picTMP1.Move(0, 0, 495, 495);
   picTMP1.SetVisible(false);
 

@@ -236,6 +236,9 @@ void PictureElement::SetPicture(Picture p) {
 void PictureElement::SetStretch(bool s) {
   Change([&] { stretch_ = s; });
 }
+void PictureElement::SetCentreFit(bool c) {
+  Change([&] { centre_fit_ = c; });
+}
 void PictureElement::SetBackColor(Color c) {
   Change([&] { back_color_ = c; });
 }

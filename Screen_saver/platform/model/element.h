@@ -267,12 +267,17 @@ class PictureElement : public Element {
   // On: the picture is scaled into the element; off: shown at its own size from the top left.
   bool Stretch() const { return stretch_; }
   void SetStretch(bool s);
+  // With stretching off: centre the picture, and shrink one larger than the element to fit
+  // it keeping its proportions (instead of showing it from the top-left corner).
+  bool CentreFit() const { return centre_fit_; }
+  void SetCentreFit(bool c);
   Color BackColor() const { return back_color_; }
   void SetBackColor(Color c);
 
  private:
   Picture picture_;
   bool stretch_ = false;
+  bool centre_fit_ = false;
   Color back_color_ = 0;
 };
 
