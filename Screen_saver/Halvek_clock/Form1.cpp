@@ -11,6 +11,7 @@ Form1::Form1(System& system, std::function<void(Window&)> attach)
       TimerSHOW(window.Add<Timer>("TimerSHOW")),
       lblF1(window.Add<TextBox>("lblF1")),
       picTMP1(window.Add<PictureBox>("picTMP1")),
+      ComDial(system),
       system_(system),
       attach_(std::move(attach)) {
   CreateElements();
@@ -83,7 +84,7 @@ Form2& Form1::Options() {
 frmFILE& Form1::Files() {
   if (!files_) {
     Form2& options = Options();
-    files_ = std::make_unique<frmFILE>(options, system_);
+    files_ = std::make_unique<frmFILE>(*this, options, module, system_);
     if (attach_) attach_(files_->window);
   }
   return *files_;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Module1.h"
+#include "common_dialog.h"
 #include "model/window.h"
 #include "system.h"
 
@@ -37,6 +38,8 @@ class Form1 {
 
   // Program-wide values.
   Module1 module;
+  // The colour and font chooser.
+  CommonDialog ComDial;
 
   // Window state; wider than the original 16 bits so large screens fit.
   std::int32_t ScreenH = 0;

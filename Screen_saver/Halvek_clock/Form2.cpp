@@ -76,6 +76,7 @@ void Form2::CreateElements() {
   option(optPIC, "optPIC", 2, 2, 120, 800, 1215, 350);
   optWT.OnClick([this](int i) { optWT_Click(i); });
   optSW.OnClick([this](int i) { optSW_Click(i); });
+  optPIC.OnClick([this](int i) { optPIC_Click(i); });
 
   CheckBox& clock2 = window.Add<CheckBox>("chkBG", 1, &Frame(2));
   clock2.Move(1440, 280, 855, 255);
@@ -117,6 +118,11 @@ void Form2::CreateElements() {
   cancel.SetCancel(true);
   cmdOK.Put(0, save);
   cmdOK.Put(1, cancel);
+  cmdOK.OnClick([this](int i) { cmdOK_Click(i); });
+  // Closing the dialog by its own control is a Cancel.
+  window.on_close_request = [this] { cmdOK_Click(1); };
+  lblCOLOR.OnClick([this](int i) { lblCOLOR_Click(i); });
+  lblCH.on_click = [this] { lblCH_Click(); };
 
   Label1.Move(120, 6360, 2415, 495);
   Label1.SetAlign(Alignment::kCenter);

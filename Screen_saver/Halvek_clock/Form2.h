@@ -40,12 +40,22 @@ class Form2 {
   void optSW_Click(int Index);
   void chkBG_Click(int Index);
   void lblLOC_Click(int Index);
+  void cmdOK_Click(int Index);
+  void lblCOLOR_Click(int Index);
+  void optPIC_Click(int Index);
+  void lblCH_Click();
 
   // The font size of a digit label as the swatches show it.
   std::string SizeText(double points) const;
 
  private:
   void CreateElements();
+  void Save();
+  void Cancel();
+  // Points the file manager at the folder of the saved picture, or the program's folder.
+  void OpenFileManagerAtSavedPicture();
+  // Says that a file operation failed; the program goes on.
+  void ReportFailure(const std::string& heading, const FileError& error);
 
   Form1& clock_;
   Module1& module_;

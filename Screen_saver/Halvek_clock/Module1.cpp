@@ -69,6 +69,11 @@ void DoLocalisation(Module1& m, Form2& f, frmFILE& ff, float language) {
       pick({"Slide show period must be integer number!",
             "Период смены картинок в слайдшоу измеряется положительными целыми цифрами!"});
   m.MsgNoFile = pick({"No selected file. Continue?", "Вы не выбрали файл. Продолжить выбор?"});
+  m.MsgNotSaved = pick({"The settings could not be saved:", "Не удалось сохранить установки:"});
+  m.MsgFileFailed = pick({"The picture file could not be copied or deleted:",
+                          "Не удалось скопировать или удалить файл картинки:"});
+  m.MsgNoPicture = pick(
+      {"This file cannot be shown as a picture:", "Этот файл не удаётся показать как картинку:"});
   set(f.Frame(3), {"Font and colors", "Шрифт и цвета"});
   set(f.lblCOLOR(0), {"Seconds color", "Цвет секунд"});
   set(f.lblCOLOR(1), {"Minutes color", "Цвет минут"});

@@ -46,6 +46,10 @@ struct Module1 {
   std::string MsgNoFile;
   std::string HintPicture;
   std::string HintRequired;
+  // Failures the program reports and goes on.
+  std::string MsgNotSaved;
+  std::string MsgFileFailed;
+  std::string MsgNoPicture;
 };
 
 // Language values: the index of the language label.

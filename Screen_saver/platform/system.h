@@ -30,6 +30,13 @@ enum class MsgButtons { kOk, kOkCancel };
 enum class MsgIcon { kNone, kInformation };
 enum class MsgResult { kOk, kCancel };
 
+// A font as the font chooser offers it: face, size and colour, no style.
+struct FontChoice {
+  std::string name;
+  double size = 8.25;
+  Color color = 0;
+};
+
 // The outcome of a file operation: empty when it worked, otherwise what went wrong.
 struct FileError {
   std::string message;
@@ -81,6 +88,30 @@ class System {
                                const std::string& title) = 0;
   // Shows the window modally and returns when it hides.
   virtual void RunModal(Window& window) = 0;
+
+  // The colour and font choosers; nothing when the user cancels.
+  virtual std::optional<Color> ChooseColor(Color initial) {
+    (void)initial;
+    return std::nullopt;
+  }
+  virtual std::optional<FontChoice> ChooseFont(const FontChoice& initial) {
+    (void)initial;
+    return std::nullopt;
+  }
+
+  // The drives a user picks from: drive letters on Windows; elsewhere the root, the home
+  // folder's file system and removable media.
+  virtual std::vector<std::string> Drives() { return {}; }
+  // The folders directly inside a folder, by name.
+  virtual std::vector<std::string> SubFolders(const std::string& folder) {
+    (void)folder;
+    return {};
+  }
+  // Why a folder cannot be opened (a drive that is not ready, a missing folder); empty when it can.
+  virtual FileError CheckFolder(const std::string& folder) {
+    (void)folder;
+    return {};
+  }
 
   // The user's decimal separator.
   virtual char DecimalSeparator() = 0;

@@ -1,5 +1,6 @@
 #include "fake_system.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -136,6 +137,39 @@ void FakeSystem::RunModal(Window& window) {
   if (modal_script) modal_script(window);
   window.Hide();
   window.SetModal(false);
+}
+
+std::optional<Color> FakeSystem::ChooseColor(Color initial) {
+  color_chooser_opened_with.push_back(initial);
+  if (color_answers.empty()) return std::nullopt;
+  const auto answer = color_answers.front();
+  color_answers.pop_front();
+  return answer;
+}
+
+std::optional<FontChoice> FakeSystem::ChooseFont(const FontChoice& initial) {
+  font_chooser_opened_with.push_back(initial);
+  if (font_answers.empty()) return std::nullopt;
+  const auto answer = font_answers.front();
+  font_answers.pop_front();
+  return answer;
+}
+
+std::vector<std::string> FakeSystem::SubFolders(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    if (it->is_directory(ec)) names.push_back(it->path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+FileError FakeSystem::CheckFolder(const std::string& folder) {
+  for (const auto& unready : unready_folders)
+    if (folder == unready) return {"Device unavailable"};
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) return {folder + ": no such folder"};
+  return {};
 }
 
 bool FakeSystem::StartCommand(const std::vector<std::string>& argv) {

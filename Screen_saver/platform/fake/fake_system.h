@@ -43,6 +43,11 @@ class FakeSystem : public System {
   bool start_command_works = true;
   // Answers for the next message boxes, in order; OK when none is left.
   std::deque<MsgResult> answers;
+  // Answers of the colour and font choosers, in order; a cancel when none is left.
+  std::deque<std::optional<Color>> color_answers;
+  std::deque<std::optional<FontChoice>> font_answers;
+  // Folders that behave like a drive that is not ready.
+  std::vector<std::string> unready_folders;
   // Runs while a window is shown modally; it must hide the window to return.
   std::function<void(Window&)> modal_script;
 
@@ -51,6 +56,8 @@ class FakeSystem : public System {
   std::vector<std::pair<int, int>> cursor_moves;
   std::vector<std::vector<std::string>> started_commands;
   std::vector<std::string> modal_windows;
+  std::vector<Color> color_chooser_opened_with;
+  std::vector<FontChoice> font_chooser_opened_with;
   bool ended = false;
 
   std::string ProgramFolder() override { return program_folder; }
@@ -70,6 +77,11 @@ class FakeSystem : public System {
   MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                        const std::string& title) override;
   void RunModal(Window& window) override;
+  std::optional<Color> ChooseColor(Color initial) override;
+  std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
+  std::vector<std::string> Drives() override { return {"/"}; }
+  std::vector<std::string> SubFolders(const std::string& folder) override;
+  FileError CheckFolder(const std::string& folder) override;
   char DecimalSeparator() override { return decimal_separator; }
   void SetCursorPos(int x, int y) override { cursor_moves.emplace_back(x, y); }
   std::string SystemFolder() override { return system_folder; }

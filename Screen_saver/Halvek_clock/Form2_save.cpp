@@ -1,0 +1,73 @@
+// Save and Cancel: the two ways out of the options dialog.
+
+#include "Form1.h"
+#include "Form2.h"
+#include "settings_file.h"
+
+namespace hc {
+
+namespace {
+const char kAttention[] = "Attention";
+}
+
+void Form2::cmdOK_Click(int Index) {
+  if (Index == 0)
+    Save();
+  else
+    Cancel();
+}
+
+void Form2::ReportFailure(const std::string& heading, const FileError& error) {
+  system_.MessageBox(heading + "\r\n" + error.message, MsgButtons::kOk, MsgIcon::kInformation,
+                     kAttention);
+}
+
+void Form2::Save() {
+  const std::string path = txtOUT.Text();
+  if (path.empty()) {
+    module_.PicCenter = optPIC(0).Text();
+  } else if (!system_.FirstFile(path).empty()) {
+    if (!optPIC(0).Value()) module_.PicCenter = path;
+  } else {
+    system_.MessageBox(module_.MsgPicNotFound, MsgButtons::kOk, MsgIcon::kInformation, kAttention);
+    system_.EndProgram();
+    return;
+  }
+
+  SavedDisplay shown;
+  shown.back = chkBG(0).Value();
+  shown.hours = clock_.lblS(2).ForeColor();
+  shown.minutes = clock_.lblS(1).ForeColor();
+  shown.seconds = clock_.lblS(0).ForeColor();
+  shown.circles = clock_.ShapeS(2).FillColor();
+  shown.hours_size = clock_.lblS(2).GetFont().Size();
+  shown.font_name = clock_.lblS(2).GetFont().Name();
+  shown.clock2 = chkBG(1).Value();
+  const auto lines = SaveSettingsLines(module_, shown, system_.DecimalSeparator());
+  if (const FileError error = system_.WriteLines(clock_.SettingsPath(), lines)) {
+    // Ending here would lose every choice: the dialog stays open for another try.
+    ReportFailure(module_.MsgNotSaved, error);
+    return;
+  }
+
+  const std::string kept = clock_.ProgramFile("Halvek_Clock_tmp.jpg");
+  if (!system_.FirstFile(kept).empty()) {
+    if (const FileError error = system_.DeleteFile(kept))
+      ReportFailure(module_.MsgFileFailed, error);
+  }
+  system_.EndProgram();
+}
+
+void Form2::Cancel() {
+  const std::string kept = clock_.ProgramFile("Halvek_Clock_tmp.jpg");
+  if (!system_.FirstFile(kept).empty()) {
+    // The kept picture is removed only once it is back in place.
+    if (const FileError error = system_.CopyFile(kept, clock_.ProgramFile("Halvek_Clock_bg.jpg")))
+      ReportFailure(module_.MsgFileFailed, error);
+    else if (const FileError removed = system_.DeleteFile(kept))
+      ReportFailure(module_.MsgFileFailed, removed);
+  }
+  system_.EndProgram();
+}
+
+}  // namespace hc

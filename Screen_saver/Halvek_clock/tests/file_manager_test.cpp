@@ -1,0 +1,247 @@
+// The file manager's three jobs, its Cancel and the way the options open it.
+
+#include <functional>
+#include <string>
+
+#include "clock_fixture.h"
+
+namespace hc::testing {
+namespace {
+
+class FileManager : public ClockTest {
+ protected:
+  void SetUp() override {
+    PutFile("pics/a.gif", Gif(49, 49));
+    PutFile("pics/b.bmp", std::string("BM") + std::string(24, '\0'));
+    PutFile("pics/notes.txt", "text");
+    system.command_line = "/c";
+    Start();
+  }
+  // Opens the dialog through `opener` and lets `user` act in it while it is shown.
+  void Open(const std::function<void()>& opener, const std::function<void(frmFILE&)>& user) {
+    system.modal_script = [&](Window&) { user(Files()); };
+    opener();
+  }
+  void Pick(frmFILE& f, const std::string& folder, const std::string& name) {
+    f.Dir1.SetPath(Path(folder));
+    f.File1.SetFileName(name);
+    pump.Click(f.File1);
+  }
+  std::string Pics() const { return Path("pics"); }
+};
+
+TEST_F(FileManager, ChoosingACentrePictureShowsItAndFillsThePathBox) {
+  Open([&] { pump.Click(Options().optPIC(1)); },
+       [&](frmFILE& f) {
+         EXPECT_TRUE(f.window.Visible());
+         EXPECT_EQ(f.File1.Height(), 2040);
+         EXPECT_EQ(f.lblSovet.Text(), "49 x 49 px    black back  gif, jpg, bmp");
+         EXPECT_FALSE(f.txtST.Visible());
+         Pick(f, "pics", "a.gif");
+         EXPECT_EQ(f.txtFP.Text(), Pics() + "/a.gif");
+         ASSERT_TRUE(f.imgPREW.HasPicture());
+         pump.Click(f.cmdОК);
+         EXPECT_FALSE(f.window.Visible());
+       });
+  EXPECT_EQ(Options().txtOUT.Text(), Pics() + "/a.gif");
+  EXPECT_EQ(clock->Pict(0).GetPicture()->Source(), Pics() + "/a.gif");
+  EXPECT_TRUE(Options().txtOUT.Enabled());
+  EXPECT_EQ(system.modal_windows, std::vector<std::string>{"frmFILE"});
+}
+
+TEST_F(FileManager, WithNoFileSelectedOkAsksAndCancelCloses) {
+  system.answers = {MsgResult::kOk, MsgResult::kCancel};
+  Open([&] { pump.Click(Options().optPIC(1)); },
+       [&](frmFILE& f) {
+         pump.Click(f.cmdОК);
+         EXPECT_TRUE(f.window.Visible()) << "OK: choose again";
+         pump.Click(f.cmdОК);
+         EXPECT_FALSE(f.window.Visible());
+       });
+  ASSERT_EQ(system.messages.size(), 2u);
+  EXPECT_EQ(system.messages[0].text, "No selected file. Continue?");
+  EXPECT_EQ(system.messages[0].buttons, MsgButtons::kOkCancel);
+  EXPECT_EQ(system.messages[0].icon, MsgIcon::kNone);
+  EXPECT_EQ(Options().txtOUT.Text(), "");
+}
+
+TEST_F(FileManager, DoubleClickingChoosesTheFileOrTheSlideFolder) {
+  Open([&] { pump.Click(Options().optPIC(1)); },
+       [&](frmFILE& f) {
+         f.Dir1.SetPath(Pics());
+         f.File1.SetFileName("a.gif");
+         f.File1.on_double_click();
+       });
+  EXPECT_EQ(Options().txtOUT.Text(), Pics() + "/a.gif");
+  Open([&] { pump.Click(Options().optPIC(2)); },
+       [&](frmFILE& f) {
+         f.Dir1.SetPath(Pics());
+         f.File1.SetFileName("a.gif");
+         f.File1.on_double_click();
+       });
+  EXPECT_EQ(Options().txtOUT.Text(), Pics() + "/");
+}
+
+TEST_F(FileManager, ASlideFolderStartsAShowWithThePeriodGiven) {
+  struct Case {
+    std::string period;
+    std::int64_t interval;  // 0: refused
+  };
+  for (const Case& k : {Case{"5", 5000}, Case{"2.5", 2500}, Case{"-3", 0}, Case{"5,5", 0},
+                        Case{"1a", 0}, Case{"ж", 0}, Case{"", 0}, Case{"  ", 0}, Case{"0", 0},
+                        Case{"ё", 0}, Case{"99999999", 0}}) {
+    system.messages.clear();
+    clock->TimerSHOW.SetEnabled(false);
+    Open([&] { pump.Click(Options().optPIC(2)); },
+         [&](frmFILE& f) {
+           EXPECT_EQ(f.File1.Height(), 1800);
+           EXPECT_TRUE(f.txtST.Visible());
+           f.Dir1.SetPath(Pics());
+           f.txtST.SetText(k.period);
+           pump.Click(f.cmdОК);
+           EXPECT_EQ(f.window.Visible(), k.interval == 0) << k.period;
+         });
+    if (k.interval == 0) {
+      ASSERT_EQ(system.messages.size(), 1u) << k.period;
+      EXPECT_EQ(system.messages[0].text, "Slide show period must be integer number!");
+      EXPECT_FALSE(clock->TimerSHOW.Running()) << k.period;
+      continue;
+    }
+    EXPECT_TRUE(system.messages.empty()) << k.period;
+    EXPECT_EQ(clock->TimerSHOW.Interval(), k.interval);
+    EXPECT_TRUE(clock->TimerSHOW.Running());
+    EXPECT_EQ(clock->module.PicCenter, Pics() + "/");
+    EXPECT_EQ(clock->SlideFiles, (std::vector<std::string>{"", "a.gif"}));
+  }
+}
+
+TEST_F(FileManager, AFolderWithoutFilesKeepsThePreviousSlides) {
+  std::filesystem::create_directories(folder / "empty");
+  clock->SlideFiles = {"", "old.gif"};
+  Open([&] { pump.Click(Options().optPIC(2)); },
+       [&](frmFILE& f) {
+         f.Dir1.SetPath(Path("empty"));
+         pump.Click(f.cmdОК);
+       });
+  EXPECT_EQ(clock->SlideFiles, (std::vector<std::string>{"", "old.gif"}));
+  EXPECT_EQ(clock->SlideIndex, 1);
+}
+
+TEST_F(FileManager, ABackgroundIsCopiedBesideTheProgramAndTheOldOneKept) {
+  PutFile("Halvek_Clock_bg.jpg", Gif(10, 10));
+  pump.Click(Options().chkBG(0));
+  Open([&] { pump.Click(Options().lblCH); },
+       [&](frmFILE& f) {
+         EXPECT_TRUE(f.imgPREW.Stretch());
+         EXPECT_EQ(f.lblSovet.Text(), "1024x768 px\r\nrequired\r\ngif, jpg, bmp");
+         EXPECT_EQ(f.txtFP.Text(), Path("Halvek_Clock_bg.jpg"));
+         EXPECT_EQ(f.imgPREW.GetPicture()->WidthPx(), 10);
+         Pick(f, "pics", "b.bmp");
+         pump.Click(f.cmdОК);
+       });
+  EXPECT_EQ(ReadFile("Halvek_Clock_bg.jpg"), ReadFile("pics/b.bmp")) << "byte for byte";
+  EXPECT_EQ(ReadFile("Halvek_Clock_tmp.jpg"), Gif(10, 10));
+  EXPECT_EQ(clock->window.GetPicture()->Source(), Path("Halvek_Clock_bg.jpg"));
+  EXPECT_EQ(Options().txtOUT.Text(), "") << "the centre's path box is not touched";
+
+  pump.Click(Options().cmdOK(1));
+  EXPECT_EQ(ReadFile("Halvek_Clock_bg.jpg"), Gif(10, 10)) << "Cancel puts the old one back";
+  EXPECT_FALSE(Exists("Halvek_Clock_tmp.jpg"));
+}
+
+TEST_F(FileManager, TheFirstBackgroundGoesIntoBothFilesAndTheCurrentOneCopiesNothing) {
+  Open([&] { pump.Click(Options().lblCH); },
+       [&](frmFILE& f) {
+         Pick(f, "pics", "a.gif");
+         pump.Click(f.cmdОК);
+       });
+  EXPECT_EQ(ReadFile("Halvek_Clock_bg.jpg"), Gif(49, 49));
+  EXPECT_EQ(ReadFile("Halvek_Clock_tmp.jpg"), Gif(49, 49));
+  std::filesystem::remove(folder / "Halvek_Clock_tmp.jpg");
+  Open([&] { pump.Click(Options().lblCH); }, [&](frmFILE& f) { pump.Click(f.cmdОК); });
+  EXPECT_FALSE(Exists("Halvek_Clock_tmp.jpg"));
+  EXPECT_FALSE(Files().window.Visible());
+}
+
+TEST_F(FileManager, ABackgroundThatIsNoPictureIsRefusedAndNothingIsTouched) {
+  PutFile("Halvek_Clock_bg.jpg", Gif(10, 10));
+  Open([&] { pump.Click(Options().lblCH); },
+       [&](frmFILE& f) {
+         Pick(f, "pics", "notes.txt");
+         pump.Click(f.cmdОК);
+         EXPECT_TRUE(f.window.Visible());
+         f.txtFP.SetText(Pics());  // a folder
+         pump.Click(f.cmdОК);
+         EXPECT_TRUE(f.window.Visible());
+         pump.Click(f.cmdNO);
+       });
+  EXPECT_EQ(system.messages.size(), 2u);
+  EXPECT_EQ(system.messages[0].title, "Attention");
+  EXPECT_EQ(ReadFile("Halvek_Clock_bg.jpg"), Gif(10, 10));
+  EXPECT_FALSE(Exists("Halvek_Clock_tmp.jpg"));
+  EXPECT_FALSE(system.ended);
+}
+
+TEST_F(FileManager, CancelLeavesTheClockAndClearsThePictureOptions) {
+  const Picture before = clock->Pict(0).GetPicture();
+  Open([&] { pump.Click(Options().optPIC(1)); },
+       [&](frmFILE& f) {
+         Pick(f, "pics", "a.gif");
+         pump.Click(f.cmdNO);
+       });
+  EXPECT_EQ(clock->Pict(0).GetPicture(), before);
+  for (int i = 0; i <= 2; ++i) EXPECT_FALSE(Options().optPIC(i).Value());
+  EXPECT_EQ(Options().txtOUT.Text(), "");
+}
+
+TEST_F(FileManager, ChooseStopsAShowAndDefaultBringsTheEmblemBack) {
+  clock->module.SlideShowTime = 3;
+  clock->TimerSHOW.SetInterval(3000);
+  clock->TimerSHOW.SetEnabled(true);
+  Open([&] { pump.Click(Options().optPIC(1)); }, [&](frmFILE& f) { pump.Click(f.cmdNO); });
+  EXPECT_FALSE(clock->TimerSHOW.Running());
+  EXPECT_EQ(clock->module.SlideShowTime, 0);
+  clock->Pict(0).SetPicture(nullptr);
+  pump.Click(Options().optPIC(0));
+  EXPECT_EQ(clock->Pict(0).GetPicture(), Options().picTMP.GetPicture());
+  EXPECT_FALSE(Options().txtOUT.Enabled());
+  EXPECT_EQ(clock->module.PicCenter, "Default");
+}
+
+TEST_F(FileManager, ItOpensAtTheSavedPictureOrInTheProgramsFolder) {
+  struct Case {
+    std::string saved;
+    std::string expected_folder;
+  };
+  for (const Case& k : {Case{Path("pics/a.gif"), Pics()}, Case{Pics() + "/", Pics()},
+                        Case{"Default", folder.string()}, Case{Path("gone/x.gif"), folder.string()},
+                        Case{"a.gif", folder.string()}}) {
+    clock->module.IniValue[kPicCenter] = k.saved;
+    Files().Dir1.SetPath("/");
+    Open([&] { pump.Click(Options().optPIC(1)); },
+         [&](frmFILE& f) {
+           EXPECT_EQ(f.Dir1.Path(), k.expected_folder) << k.saved;
+           EXPECT_EQ(f.File1.Path(), k.expected_folder) << k.saved;
+           pump.Click(f.cmdNO);
+         });
+  }
+}
+
+TEST_F(FileManager, ADriveThatIsNotReadyShowsWhyInThePathBox) {
+  system.unready_folders = {"/media/cdrom"};
+  Files().Dir1.SetPath(Pics());
+  Files().Drive1.SetDrive("/media/cdrom");
+  EXPECT_EQ(Files().txtFP.Text(), "Device unavailable");
+  EXPECT_EQ(Files().Dir1.Path(), Pics());
+  Files().Drive1.SetDrive("/");
+  EXPECT_EQ(Files().Dir1.Path(), "/");
+  EXPECT_EQ(Files().txtFP.Text(), "/");
+}
+
+TEST_F(FileManager, TheDialogOpensBesideTheOptions) {
+  EXPECT_EQ(Files().window.Left(), Options().window.Left() + Options().window.Width());
+  EXPECT_EQ(Files().window.Top(), Options().window.Top());
+}
+
+}  // namespace
+}  // namespace hc::testing
