@@ -9,37 +9,38 @@
 
 namespace hc {
 
+namespace {
+
+void MakeRound(Shape& s, double width) {
+  s.SetWidth(width);
+  s.SetHeight(s.Width());
+}
+
+void MakeSquare(Label& l, double width) {
+  l.SetWidth(width);
+  l.SetHeight(l.Width());
+}
+
+}  // namespace
+
 void Form1::RazmerKrugov() {
-  if (module.ShapeWidth != 0) {
-    ShapeS(3).SetWidth(1080);
-    ShapeS(3).SetHeight(ShapeS(3).Width());
-    ShapeS(2).SetWidth(1080);
-    ShapeS(2).SetHeight(ShapeS(2).Width());
+  const bool equal = module.ShapeWidth != 0;
+  MakeRound(ShapeS(3), equal ? 1080 : 850);
+  MakeRound(ShapeS(2), equal ? 1080 : 700);
+  if (equal) {
     lblS(0).SetFontSize(HSizeSetting());
     lblS(1).SetFontSize(HSizeSetting());
-    lblS(0).SetWidth(700);
-    lblS(0).SetHeight(lblS(0).Width());
-    lblS(1).SetWidth(700);
-    lblS(1).SetHeight(lblS(1).Width());
-    OrbitUnit = 540;
-    LineFactor = 3;
-    OrbitStep = 2.0f;
-    return;
+  } else {
+    // Derived from the hours label's size in effect, not from the setting.
+    const double hours_size = lblS(2).GetFont().Size();
+    lblS(0).SetFontSize(hours_size / 2);
+    lblS(1).SetFontSize(hours_size * 2.1 / 3);
   }
-  ShapeS(3).SetWidth(850);
-  ShapeS(3).SetHeight(ShapeS(3).Width());
-  ShapeS(2).SetWidth(700);
-  ShapeS(2).SetHeight(ShapeS(2).Width());
-  const double hours_size = lblS(2).GetFont().Size();
-  lblS(0).SetFontSize(hours_size / 2);
-  lblS(1).SetFontSize(hours_size * 2.1 / 3);
-  lblS(0).SetWidth(380);
-  lblS(0).SetHeight(lblS(0).Width());
-  lblS(1).SetWidth(510);
-  lblS(1).SetHeight(lblS(1).Width());
-  OrbitUnit = 420;
-  LineFactor = 4;
-  OrbitStep = 1.8f;
+  MakeSquare(lblS(0), equal ? 700 : 380);
+  MakeSquare(lblS(1), equal ? 700 : 510);
+  OrbitUnit = equal ? 540 : 420;
+  LineFactor = equal ? 3 : 4;
+  OrbitStep = equal ? 2.0f : 1.8f;
 }
 
 void Form1::DoClock2() {
@@ -70,8 +71,7 @@ void Form1::DoClock2() {
   for (int k = 0; k <= 2; ++k) {
     LineS(k).SetVisible(false);
     lblS(k).SetFontSize(28);
-    ShapeS(k + 2).SetWidth(980);
-    ShapeS(k + 2).SetHeight(ShapeS(k + 2).Width());
+    MakeRound(ShapeS(k + 2), 980);
   }
   ShapeS(1).SetBorderStyle(0);
 }

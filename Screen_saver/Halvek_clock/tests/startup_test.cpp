@@ -6,11 +6,6 @@
 namespace hc::testing {
 namespace {
 
-const char kDefaultFile[] =
-    "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\nSlideShowTime=0\r\nLocalisation=1\r\n"
-    "Back=0\r\nHColor=255\r\nMColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=30\r\n"
-    "FName=Tahoma\r\nClock2=0\r\n";
-
 using StartUp = ClockTest;
 
 TEST_F(StartUp, WithoutASettingsFileWritesTheDefaultsAndRunsOnThem) {
