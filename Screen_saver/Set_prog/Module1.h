@@ -1,0 +1,34 @@
+#pragma once
+// The installer's shared strings and its text switch.
+
+#include <string>
+
+namespace hc::setup {
+
+class Form1;
+
+struct Module1 {
+  // The heading of the result message.
+  std::string MsgFilesCopied;
+  // Said of a file left in place because the target folder already holds it.
+  std::string MsgExistsAlready;
+  // The heading of the part of the result message that lists the failed copies.
+  std::string MsgFilesFailed;
+  // Why a copy failed.
+  std::string MsgTargetUnusable;
+  std::string MsgNotWritten;
+  std::string MsgSwapNeedsBackground;
+  std::string MsgSwapNameTaken;
+  std::string MsgNotRestored;
+  std::string MsgNotDeleted;
+};
+
+// Language values: the index of the language label.
+inline constexpr float kRussian = 0;
+inline constexpr float kEnglish = 1;
+
+// Puts the texts of `language` on the window and into the shared strings; a value other
+// than the two languages changes nothing.
+void DoSetupLocalisation(Module1& module, Form1& form, float language);
+
+}  // namespace hc::setup

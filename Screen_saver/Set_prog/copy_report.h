@@ -1,0 +1,17 @@
+#pragma once
+// The text of the result message.
+
+#include <string>
+#include <vector>
+
+#include "Module1.h"
+#include "install_files.h"
+
+namespace hc::setup {
+
+// The heading, a line for each file copied or left in place, in order; then, when anything
+// failed, a second heading and a line for each failure with its reason. Lines are joined by
+// CR LF and indented by three spaces.
+std::string CopyReport(const Module1& module, const std::vector<FileResult>& results);
+
+}  // namespace hc::setup

@@ -1,0 +1,147 @@
+// The window: how it opens, the language labels, Cancel, and what OK starts afterwards.
+
+#include <string>
+#include <vector>
+
+#include "Module1.h"
+#include "setup_fixture.h"
+
+namespace hc::setup::testing {
+namespace {
+
+constexpr Color kBlue = 0xFF0000;
+
+TEST_F(SetupTest, OpensInEnglishWithTheSystemFolderAndNoOptionChosen) {
+  Form1& f = Start();
+  EXPECT_EQ(f.txtSYS.Text(), target.string());
+  EXPECT_FALSE(f.opt(0).Value());
+  EXPECT_FALSE(f.opt(1).Value());
+  EXPECT_EQ(f.lbl(1).Text(),
+            "If you have other opinion, change the path manually\r\n\r\nNow you can ");
+  EXPECT_EQ(f.module.MsgFilesCopied, "Following files were copied:");
+  EXPECT_EQ(f.lblLoc(0).ForeColor(), kBlue);
+  EXPECT_EQ(f.lblLoc(1).ForeColor(), 0u) << "the language in use reads black";
+  EXPECT_EQ(f.window.Caption(), "HalvekClock setup");
+  EXPECT_EQ(f.window.Width(), 6345);
+  EXPECT_EQ(f.window.Height(), 3360);
+}
+
+TEST_F(SetupTest, WithoutASystemFolderTheBoxStaysEmpty) {
+  system.system_folder = "";
+  EXPECT_EQ(Start().txtSYS.Text(), "");
+}
+
+TEST_F(SetupTest, ThePictureIsShownAtItsOwnSize) {
+  const Image& image = Start().Image1;
+  ASSERT_TRUE(image.HasPicture());
+  EXPECT_EQ(image.GetPicture()->WidthPx(), 97);
+  EXPECT_EQ(image.GetPicture()->HeightPx(), 209);
+  EXPECT_FALSE(image.Stretch());
+  EXPECT_EQ(image.Width(), 97 * kTwipsPerPixel);
+  EXPECT_EQ(image.Height(), 209 * kTwipsPerPixel);
+}
+
+TEST_F(SetupTest, TheLanguageLabelsSwitchTheTextsAndKeepAnEditedFolder) {
+  Form1& f = Start();
+  f.txtSYS.UserEdit("/home/me/my savers");
+
+  pump.Click(f.lblLoc(0));
+  EXPECT_EQ(f.lbl(1).Text(),
+            "Если у вас другое мнение, измените путь вручную\r\n\r\nТеперь вы можете:");
+  EXPECT_EQ(f.opt(0).Text(), "Инсталлировать HalvekClock как хранитель экрана (рекомендуется)");
+  EXPECT_EQ(f.module.MsgFilesCopied, "Следующие файлы скопированы:");
+  EXPECT_EQ(f.lblLoc(0).ForeColor(), 0u);
+  EXPECT_EQ(f.lblLoc(1).ForeColor(), kBlue);
+  EXPECT_EQ(f.txtSYS.Text(), "/home/me/my savers");
+  // Never translated.
+  EXPECT_EQ(f.window.Caption(), "HalvekClock setup");
+  EXPECT_EQ(f.cmdOK(1).Text(), "Cancel");
+  EXPECT_EQ(f.lblLoc(0).Text(), "Russian");
+
+  pump.Click(f.lblLoc(1));
+  EXPECT_EQ(f.opt(1).Text(),
+            "Copy HalvekClock to the system folder (install later via 'Display properties')");
+  EXPECT_EQ(f.lblLoc(0).ForeColor(), kBlue);
+  EXPECT_EQ(f.lblLoc(1).ForeColor(), 0u);
+  EXPECT_EQ(f.txtSYS.Text(), "/home/me/my savers");
+}
+
+TEST_F(SetupTest, ALanguageValueOtherThanTheTwoChangesNoText) {
+  Form1& f = Start();
+  for (float language : {0.5f, 2.0f, -1.0f}) {
+    DoSetupLocalisation(f.module, f, language);
+    EXPECT_EQ(f.opt(0).Text(), "Install HalvekClock as screen saver (recommended)") << language;
+    EXPECT_EQ(f.module.MsgExistsAlready, " exists already") << language;
+  }
+}
+
+TEST_F(SetupTest, CancelAndTheCloseControlEndAtOnceWithoutCopying) {
+  Put(source, kDistribution);
+  for (const bool close_control : {false, true}) {
+    Form1& f = Start();
+    system.ended = false;
+    if (close_control)
+      f.window.on_close_request();
+    else
+      pump.Click(f.cmdOK(1));
+    EXPECT_TRUE(system.ended);
+    EXPECT_TRUE(Read(target).empty());
+    EXPECT_TRUE(system.messages.empty());
+    EXPECT_TRUE(system.started_commands.empty());
+  }
+}
+
+using Commands = std::vector<std::vector<std::string>>;
+const std::vector<std::string> kSettings{"xscreensaver-settings"};
+
+struct ChoiceCase {
+  const char* name;
+  int chosen;  // -1: neither option
+  bool settings_started;
+  friend void PrintTo(const ChoiceCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class Choice : public SetupTest, public ::testing::WithParamInterface<ChoiceCase> {};
+
+TEST_P(Choice, OnlyCopyOnlyKeepsTheScreensaverSettingsClosed) {
+  Put(source, kDistribution);
+  Form1& f = Start();
+  if (GetParam().chosen >= 0) pump.Click(f.opt(GetParam().chosen));
+  PressOK();
+  EXPECT_EQ(Read(target), kDistribution);
+  EXPECT_EQ(system.messages.size(), 1u);
+  EXPECT_EQ(system.started_commands,
+            GetParam().settings_started ? Commands{kSettings} : Commands{});
+  EXPECT_TRUE(system.ended);
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, Choice,
+                         ::testing::Values(ChoiceCase{"Neither", -1, true},
+                                           ChoiceCase{"Install", 0, true},
+                                           ChoiceCase{"CopyOnly", 1, false}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(SetupTest, AHandEditedTargetTakesTheFilesAndIsWhatTheLastCommandOpens) {
+  Put(source, kDistribution);
+  const fs::path mine = base / "my savers; $(rm -rf x)";
+  fs::create_directories(mine);
+  // Neither settings program is installed: the folder is opened instead.
+  system.start_command_works = false;
+  Start().txtSYS.UserEdit(mine.string());
+  PressOK();
+  EXPECT_EQ(Read(mine), kDistribution);
+  EXPECT_TRUE(Read(target).empty());
+  EXPECT_EQ(system.started_commands,
+            (Commands{kSettings, {"xscreensaver-demo"}, {"xdg-open", mine.string()}}));
+}
+
+TEST_F(SetupTest, NoSettingsAreOpenedWhenTheScreensaverDidNotArrive) {
+  Put(source, {{"Halvek_Clock_bg.jpg", "usual background"}});
+  Start();
+  PressOK();
+  EXPECT_TRUE(system.started_commands.empty());
+  EXPECT_TRUE(system.ended);
+}
+
+}  // namespace
+}  // namespace hc::setup::testing
