@@ -1,0 +1,153 @@
+#include "file_lists.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTimer>
+
+#include "files.h"
+#include "session.h"
+
+namespace hc::qt {
+
+namespace {
+
+// What a list shows, so that a change of size or colour does not read the disk again.
+constexpr char kShown[] = "hc_shown";
+
+std::string Joined(const std::string& folder, const std::string& name) {
+  return folder + (!folder.empty() && folder.back() == '/' ? "" : "/") + name;
+}
+
+// "/a/b" gives "/", "/a", "/a/b".
+std::vector<std::string> Chain(const std::string& path) {
+  std::vector<std::string> chain{"/"};
+  std::string so_far;
+  std::size_t start = 1;
+  while (start < path.size()) {
+    std::size_t end = path.find('/', start);
+    if (end == std::string::npos) end = path.size();
+    if (end > start) {
+      so_far += "/" + path.substr(start, end - start);
+      chain.push_back(so_far);
+    }
+    start = end + 1;
+  }
+  return chain;
+}
+
+QString NameOf(const std::string& path) {
+  if (path == "/") return QStringLiteral("/");
+  return QString::fromStdString(path.substr(path.rfind('/') + 1));
+}
+
+bool AlreadyShown(QWidget& w, const QString& what) {
+  if (w.property(kShown).toString() == what) return true;
+  w.setProperty(kShown, what);
+  return false;
+}
+
+void ChooseFile(FileList& e, const QListWidgetItem* item) {
+  e.SetFileName(item ? item->text().toStdString() : std::string());
+  e.UserClick();
+}
+
+}  // namespace
+
+QWidget* MakeDriveList(DriveList& e, QWidget* parent, Session& session) {
+  auto* combo = new QComboBox(parent);
+  QObject::connect(combo, &QComboBox::activated, combo, [&e, &session, combo](int index) {
+    if (!session.Ended()) e.SetDrive(combo->itemText(index).toStdString());
+  });
+  return combo;
+}
+
+QWidget* MakeDirList(DirList& e, QWidget* parent, Session& session) {
+  auto* list = new QListWidget(parent);
+  // Opening a folder takes a double click. The list is rebuilt for the new folder, so
+  // that waits until the view has finished with the item clicked.
+  QObject::connect(list, &QListWidget::itemDoubleClicked, list,
+                   [&e, &session, list](QListWidgetItem* item) {
+                     const std::string path = item->data(Qt::UserRole).toString().toStdString();
+                     QTimer::singleShot(0, list, [&e, &session, path] {
+                       if (!session.Ended()) e.SetPath(path);
+                     });
+                   });
+  return list;
+}
+
+QWidget* MakeFileList(FileList& e, QWidget* parent, Session& session) {
+  auto* list = new QListWidget(parent);
+  // Keys move the choice at once; the mouse chooses on release, through itemClicked.
+  QObject::connect(list, &QListWidget::currentItemChanged, list,
+                   [&e, &session](QListWidgetItem* item) {
+                     if (!item || session.Ended()) return;
+                     if (QApplication::mouseButtons() != Qt::NoButton) return;
+                     ChooseFile(e, item);
+                   });
+  QObject::connect(list, &QListWidget::itemClicked, list, [&e, &session](QListWidgetItem* item) {
+    if (!session.Ended()) ChooseFile(e, item);
+  });
+  QObject::connect(list, &QListWidget::itemDoubleClicked, list,
+                   [&e, &session](QListWidgetItem* item) {
+                     if (session.Ended()) return;
+                     e.SetFileName(item->text().toStdString());
+                     if (e.on_double_click && !session.Ended()) e.on_double_click();
+                   });
+  return list;
+}
+
+void SyncDriveList(const DriveList& e, QWidget& widget, System& system) {
+  auto& combo = static_cast<QComboBox&>(widget);
+  const QSignalBlocker quiet(combo);
+  if (combo.count() == 0)
+    for (const auto& d : system.Drives()) combo.addItem(QString::fromStdString(d));
+  const QString drive = QString::fromStdString(e.Drive());
+  int index = combo.findText(drive);
+  if (index < 0 && !drive.isEmpty()) {
+    combo.addItem(drive);
+    index = combo.count() - 1;
+  }
+  combo.setCurrentIndex(index);
+}
+
+void SyncDirList(const DirList& e, QWidget& widget, System& system) {
+  auto& list = static_cast<QListWidget&>(widget);
+  if (AlreadyShown(list, QString::fromStdString(e.Path()))) return;
+  const QSignalBlocker quiet(list);
+  list.clear();
+  if (e.Path().empty()) return;
+  const QIcon open = list.style()->standardIcon(QStyle::SP_DirOpenIcon);
+  const QIcon closed = list.style()->standardIcon(QStyle::SP_DirIcon);
+  const auto add = [&list](const std::string& path, int depth, const QIcon& icon) {
+    auto* item = new QListWidgetItem(icon, QString(2 * depth, QLatin1Char(' ')) + NameOf(path));
+    item->setData(Qt::UserRole, QString::fromStdString(path));
+    list.addItem(item);
+    return item;
+  };
+  const auto chain = Chain(e.Path());
+  QListWidgetItem* current = nullptr;
+  for (std::size_t depth = 0; depth < chain.size(); ++depth)
+    current = add(chain[depth], static_cast<int>(depth), open);
+  for (const auto& name : system.SubFolders(e.Path()))
+    add(Joined(e.Path(), name), static_cast<int>(chain.size()), closed);
+  list.setCurrentItem(current);
+}
+
+void SyncFileList(const FileList& e, QWidget& widget, System& system) {
+  auto& list = static_cast<QListWidget&>(widget);
+  const QSignalBlocker quiet(list);
+  const QString shown = QString::fromStdString(e.Path() + "\n" + e.Pattern());
+  if (!AlreadyShown(list, shown)) {
+    list.clear();
+    if (!e.Path().empty())
+      for (const auto& name : system.ListFiles(Joined(e.Path(), "")))
+        if (files::MatchesPattern(name, e.Pattern())) list.addItem(QString::fromStdString(name));
+  }
+  const auto found = list.findItems(QString::fromStdString(e.FileName()), Qt::MatchExactly);
+  list.setCurrentItem(e.FileName().empty() || found.isEmpty() ? nullptr : found.front());
+}
+
+}  // namespace hc::qt

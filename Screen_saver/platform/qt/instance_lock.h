@@ -1,0 +1,31 @@
+#pragma once
+// The claim that one run of the program holds for its user. It is an advisory lock on an
+// open file: the kernel lets go of it when the process ends, however it ends.
+
+#include <string>
+
+namespace hc::qt {
+
+// Opens `path` and locks it without waiting. Returns the open descriptor, kHeldElsewhere
+// when another process holds the lock, or kCannotOpen. Allocates nothing, so a child
+// process may call it between fork and exit.
+inline constexpr int kHeldElsewhere = -1;
+inline constexpr int kCannotOpen = -2;
+int LockFile(const char* path);
+
+class InstanceLock {
+ public:
+  InstanceLock() = default;
+  ~InstanceLock();
+  InstanceLock(const InstanceLock&) = delete;
+  InstanceLock& operator=(const InstanceLock&) = delete;
+
+  // True when this process holds the claim (taken now or before). A lock file that cannot
+  // be opened claims nothing but does not stop the program either.
+  bool Acquire(const std::string& path);
+
+ private:
+  int fd_ = -1;
+};
+
+}  // namespace hc::qt

@@ -1,0 +1,145 @@
+#include "linux_host.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace hc::qt::host {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Mount tables write blanks, tabs, line ends and backslashes as three octal digits.
+std::string DecodeMountField(const std::string& field) {
+  std::string out;
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    if (field[i] == '\\' && i + 3 < field.size()) {
+      const std::string digits = field.substr(i + 1, 3);
+      if (std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '7'; })) {
+        out += static_cast<char>(std::stoi(digits, nullptr, 8));
+        i += 3;
+        continue;
+      }
+    }
+    out += field[i];
+  }
+  return out;
+}
+
+bool Within(const std::string& path, const std::string& mount) {
+  if (mount == "/") return true;
+  return path == mount || (path.size() > mount.size() &&
+                           path.compare(0, mount.size(), mount) == 0 && path[mount.size()] == '/');
+}
+
+std::string Normalised(const std::string& path) {
+  std::error_code ec;
+  fs::path p = fs::absolute(path, ec);
+  if (ec) p = path;
+  fs::path canonical = fs::weakly_canonical(p, ec);
+  std::string text = (ec ? p.lexically_normal() : canonical).string();
+  while (text.size() > 1 && text.back() == '/') text.pop_back();
+  return text;
+}
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) <
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+}  // namespace
+
+std::string ProgramFile() {
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : exe.string();
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto cut = path.rfind('/');
+  if (cut == std::string::npos) return ".";
+  std::string folder = path.substr(0, cut);
+  while (!folder.empty() && folder.back() == '/') folder.pop_back();
+  return folder;
+}
+
+std::vector<std::string> MountPoints(const std::string& mounts_text) {
+  std::vector<std::string> points;
+  std::istringstream lines(mounts_text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    std::istringstream fields(line);
+    std::string device, point;
+    if (fields >> device >> point) points.push_back(DecodeMountField(point));
+  }
+  return points;
+}
+
+std::string ReadMounts() {
+  std::ifstream in("/proc/self/mounts");
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string MountPointOf(const std::string& path, const std::vector<std::string>& mount_points) {
+  const std::string full = Normalised(path);
+  std::string best = "/";
+  for (const auto& mount : mount_points)
+    if (mount.size() > best.size() && Within(full, mount)) best = mount;
+  return best;
+}
+
+std::vector<std::string> DrivesFrom(const std::vector<std::string>& mount_points,
+                                    const std::string& home) {
+  std::vector<std::string> drives{"/"};
+  const auto add = [&drives](const std::string& d) {
+    if (std::find(drives.begin(), drives.end(), d) == drives.end()) drives.push_back(d);
+  };
+  if (!home.empty()) add(MountPointOf(home, mount_points));
+  for (const auto& mount : mount_points)
+    for (const char* removable : {"/media/", "/run/media/", "/mnt/"})
+      if (mount.rfind(removable, 0) == 0) add(mount);
+  return drives;
+}
+
+std::string ChooseSystemFolder(const std::string& home,
+                               const std::function<bool(const std::string&)>& is_folder) {
+  const std::string shared = "/usr/libexec/xscreensaver";
+  return is_folder(shared) ? shared : home + "/.local/bin";
+}
+
+std::string InstanceLockPath(const std::string& program_file, unsigned uid,
+                             const char* runtime_dir) {
+  std::string name = fs::path(program_file).filename().string();
+  if (name.empty()) name = "program";
+  const std::string folder = runtime_dir && *runtime_dir ? runtime_dir : "/tmp";
+  return folder + "/" + name + "-" + std::to_string(uid) + ".lock";
+}
+
+std::vector<std::string> SubFolders(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (!name.empty() && name[0] != '.' && it->is_directory(ec)) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end(), LessIgnoringCase);
+  return names;
+}
+
+std::string FolderProblem(const std::string& folder) {
+  std::error_code ec;
+  if (!fs::exists(folder, ec)) return folder + ": no such folder";
+  if (!fs::is_directory(folder, ec)) return folder + ": not a folder";
+  fs::directory_iterator it(folder, ec);
+  return ec ? folder + ": " + ec.message() : std::string();
+}
+
+}  // namespace hc::qt::host

@@ -1,0 +1,44 @@
+#pragma once
+// What the Linux system answers without any toolkit: where the program lives, mount
+// points, the screensaver folder and the per-user lock file's name.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace hc::qt::host {
+
+// The running executable's path ("" when it cannot be told).
+std::string ProgramFile();
+
+// The folder part of a path, without a trailing "/" (the root gives "").
+std::string FolderOf(const std::string& path);
+
+// Mount points listed in /proc/self/mounts text, with the octal escapes ("\040") decoded.
+std::vector<std::string> MountPoints(const std::string& mounts_text);
+std::string ReadMounts();
+
+// The mount point holding `path`: the longest one that is a whole-component prefix of it.
+// A relative path is taken from the current folder.
+std::string MountPointOf(const std::string& path, const std::vector<std::string>& mount_points);
+
+// The root, the mount holding `home` and mounts of removable media, each once.
+std::vector<std::string> DrivesFrom(const std::vector<std::string>& mount_points,
+                                    const std::string& home);
+
+// The folder the desktop's screensaver host looks in when it is installed; otherwise the
+// user's own program folder.
+std::string ChooseSystemFolder(const std::string& home,
+                               const std::function<bool(const std::string&)>& is_folder);
+
+// The per-user lock file of a program: in the runtime folder when there is one, else /tmp.
+std::string InstanceLockPath(const std::string& program_file, unsigned uid,
+                             const char* runtime_dir);
+
+// Folders directly inside `folder` by name without regard to case, hidden ones left out.
+std::vector<std::string> SubFolders(const std::string& folder);
+
+// Why `folder` cannot be listed; empty when it can.
+std::string FolderProblem(const std::string& folder);
+
+}  // namespace hc::qt::host

@@ -1,0 +1,35 @@
+#pragma once
+// Pictures decoded by Qt: GIF, JPEG and BMP told by their content, never by the name.
+
+#include <QImage>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/picture.h"
+
+namespace hc::qt {
+
+// Pictures larger than this on a side are refused before any pixel is decoded.
+inline constexpr int kMaxPictureSide = 16384;
+// What decoding one picture may allocate, in megabytes.
+inline constexpr int kPictureAllocationLimitMb = 256;
+
+class QtPicture : public PictureData {
+ public:
+  QtPicture(QImage image, std::string source);
+  const QImage& Image() const { return image_; }
+
+ private:
+  QImage image_;
+};
+
+// The pixels of a picture; null for one this backend did not decode.
+const QImage* ImageOf(const Picture& picture);
+
+// An empty picture and `error` ("<source>: <reason>") when it cannot be read.
+Picture LoadPictureFile(const std::string& path, std::string* error);
+Picture DecodePictureBytes(const std::vector<std::uint8_t>& bytes, const std::string& name,
+                           std::string* error);
+
+}  // namespace hc::qt

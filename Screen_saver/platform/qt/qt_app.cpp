@@ -1,0 +1,70 @@
+#include "qt_app.h"
+
+#include <QApplication>
+#include <string>
+#include <vector>
+
+#include "qt_system.h"
+#include "session.h"
+#include "window_view.h"
+
+namespace hc::qt {
+
+namespace {
+
+std::vector<std::string> Copy(int argc, char** argv) {
+  return std::vector<std::string>(argv, argv + argc);
+}
+
+std::vector<char*> Pointers(std::vector<std::string>& args) {
+  std::vector<char*> pointers;
+  for (auto& a : args) pointers.push_back(a.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+// What Qt left of the arguments, without the program name.
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+  return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>{};
+}
+
+}  // namespace
+
+struct App::Impl {
+  Impl(int argc_in, char** argv_in)
+      : args(Copy(argc_in, argv_in)),
+        pointers(Pointers(args)),
+        argc(argc_in),
+        application(argc, pointers.data()),
+        system(session, ProgramArguments(argc, pointers.data())) {
+    // A program without a visible window goes on until it ends itself.
+    QApplication::setQuitOnLastWindowClosed(false);
+  }
+
+  // QApplication keeps the arguments for its whole life and takes out its own options.
+  std::vector<std::string> args;
+  std::vector<char*> pointers;
+  int argc;
+  QApplication application;
+  Session session;
+  QtSystem system;
+};
+
+App::App(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}
+
+App::~App() = default;
+
+System& App::GetSystem() {
+  return impl_->system;
+}
+
+void App::Attach(Window& window) {
+  impl_->session.Attach(window, impl_->system);
+}
+
+int App::Run() {
+  if (impl_->session.Ended()) return 0;
+  return QApplication::exec();
+}
+
+}  // namespace hc::qt

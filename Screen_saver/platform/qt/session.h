@@ -1,0 +1,47 @@
+#pragma once
+// What every window of one run shares: the views, the end of the program and the local
+// event loops of modal windows.
+
+#include <QEventLoop>
+#include <memory>
+#include <vector>
+
+#include "model/window.h"
+#include "system.h"
+
+namespace hc::qt {
+
+class WindowView;
+
+class Session {
+ public:
+  Session();
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  WindowView& Attach(Window& window, System& system);
+  WindowView* ViewOf(const Window& window) const;
+
+  bool Ended() const { return ended_; }
+  // Hides every window, stops every timer and leaves every event loop; from then on no
+  // event reaches the model.
+  void End();
+
+  // Runs a local event loop until `window` is hidden or the program ends.
+  void WaitWhileShown(const Window& window);
+  // Called by a view whose window was hidden.
+  void WindowHidden(const Window& window);
+
+ private:
+  struct Wait {
+    const Window* window;
+    QEventLoop* loop;
+  };
+
+  bool ended_ = false;
+  std::vector<std::unique_ptr<WindowView>> views_;
+  std::vector<Wait> waits_;
+};
+
+}  // namespace hc::qt

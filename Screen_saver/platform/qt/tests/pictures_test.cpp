@@ -1,0 +1,167 @@
+// Pictures are told by their content, and files that are not pictures, or that claim
+// sizes no screen needs, are refused with a reason.
+
+#include "pictures.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <fstream>
+#include <vector>
+
+#include "qt_fixture.h"
+
+namespace hc::qt {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A GIF of width x height whose first frame is red and whose second frame, when there is
+// one, is green.
+Bytes Gif(int width, int height, bool two_frames) {
+  const auto lo = [](int v) { return static_cast<std::uint8_t>(v & 0xFF); };
+  const auto hi = [](int v) { return static_cast<std::uint8_t>(v >> 8); };
+  Bytes b{'G',  'I', 'F', '8',  '9', 'a', lo(width), hi(width), lo(height), hi(height),
+          0x80, 0,   0,   0xFF, 0,   0,   0,         0,         0};
+  // One pixel's worth of code: clear, index 0, end. Larger pictures end early and are
+  // filled with index 0 by the decoder, which is enough here.
+  const Bytes data{0x02, 0x02, 0x44, 0x01, 0x00};
+  const Bytes frame{0x2C, 0, 0, 0, 0, lo(width), hi(width), lo(height), hi(height)};
+  b.insert(b.end(), frame.begin(), frame.end());
+  b.push_back(0x00);
+  b.insert(b.end(), data.begin(), data.end());
+  if (two_frames) {
+    b.insert(b.end(), frame.begin(), frame.end());
+    // Its own palette: index 0 is green.
+    for (std::uint8_t v : {0x80, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00}) b.push_back(v);
+    b.insert(b.end(), data.begin(), data.end());
+  }
+  b.push_back(0x3B);
+  return b;
+}
+
+Bytes Encoded(const char* format, int width, int height, Color colour) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(ToQColor(colour));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  EXPECT_TRUE(image.save(&buffer, format));
+  return Bytes(bytes.begin(), bytes.end());
+}
+
+// Only the headers of a BMP, claiming the given size.
+Bytes BmpHeader(std::int32_t width, std::int32_t height) {
+  Bytes b(54, 0);
+  const auto put = [&b](std::size_t at, std::uint32_t v, int size) {
+    for (int i = 0; i < size; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put(2, 54, 4);
+  put(10, 54, 4);
+  put(14, 40, 4);
+  put(18, static_cast<std::uint32_t>(width), 4);
+  put(22, static_cast<std::uint32_t>(height), 4);
+  put(26, 1, 2);
+  put(28, 24, 2);
+  return b;
+}
+
+// A JPEG whose frame header claims another size; its few bytes of data decode as a picture
+// of that size, the rest filled in, unless the size is refused first.
+Bytes Claiming(Bytes jpeg, int width, int height) {
+  for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
+    if (jpeg[i] != 0xFF || jpeg[i + 1] != 0xC0) continue;
+    jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8);
+    jpeg[i + 6] = static_cast<std::uint8_t>(height & 0xFF);
+    jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8);
+    jpeg[i + 8] = static_cast<std::uint8_t>(width & 0xFF);
+    break;
+  }
+  return jpeg;
+}
+
+class Pictures : public QtFixture {
+ protected:
+  std::string Write(const std::string& name, const Bytes& bytes) {
+    const std::string path = folder.path().toStdString() + "/" + name;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+  QTemporaryDir folder;
+};
+
+bool Near(const QColor& c, Color expected) {
+  return std::abs(c.red() - RedOf(expected)) < 16 && std::abs(c.green() - GreenOf(expected)) < 16 &&
+         std::abs(c.blue() - BlueOf(expected)) < 16;
+}
+
+TEST_F(Pictures, ToldByContentWhateverTheName) {
+  struct Case {
+    const char* name;  // a name that says another format
+    Bytes bytes;
+    int width, height;
+    Color first_pixel;
+  };
+  const Case cases[] = {
+      {"jpeg.gif", Encoded("JPEG", 8, 6, kGreen), 8, 6, kGreen},
+      {"bmp.jpg", Encoded("BMP", 5, 3, kYellow), 5, 3, kYellow},
+      {"gif.bmp", Gif(1, 1, false), 1, 1, kRed},
+      {"animated.jpg", Gif(1, 1, true), 1, 1, kRed},
+  };
+  System& system = app.GetSystem();
+  for (const Case& c : cases) {
+    std::string error;
+    const Picture loaded = system.LoadPicture(Write(c.name, c.bytes), &error);
+    const Picture decoded = system.DecodePicture(c.bytes, c.name);
+    for (const Picture& p : {loaded, decoded}) {
+      ASSERT_TRUE(p) << c.name << ": " << error;
+      EXPECT_EQ(p->WidthPx(), c.width) << c.name;
+      EXPECT_EQ(p->HeightPx(), c.height) << c.name;
+      const QImage* image = ImageOf(p);
+      ASSERT_NE(image, nullptr);
+      EXPECT_TRUE(Near(image->pixelColor(0, 0), c.first_pixel))
+          << c.name << " " << image->pixelColor(0, 0).name().toStdString();
+      // Pictures are kept ready to draw, not as palette pixels to convert on every paint.
+      EXPECT_EQ(image->depth(), 32) << c.name;
+    }
+    EXPECT_EQ(loaded->Source(), folder.path().toStdString() + "/" + c.name);
+    EXPECT_EQ(decoded->Source(), c.name);
+  }
+}
+
+TEST_F(Pictures, RefusedWithAReason) {
+  struct Case {
+    const char* name;
+    Bytes bytes;
+    const char* reason;  // a part of the error text
+  };
+  const std::string text = "this is a settings file, not a picture";
+  const Case cases[] = {
+      {"text.jpg", Bytes(text.begin(), text.end()), "not a GIF, JPEG or BMP"},
+      {"png.gif", Encoded("PNG", 4, 4, kRed), "not a GIF, JPEG or BMP"},
+      {"wide.bmp", BmpHeader(30000, 10), "too large"},
+      {"tall.gif", Gif(10, 20000, false), "too large"},
+      {"big.jpg", Claiming(Encoded("JPEG", 8, 8, kRed), 12000, 12000), ""},
+  };
+  for (const Case& c : cases) {
+    const std::string path = Write(c.name, c.bytes);
+    std::string error;
+    EXPECT_FALSE(app.GetSystem().LoadPicture(path, &error)) << c.name;
+    EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << error;
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    EXPECT_GT(error.size(), path.size() + 2) << c.name;
+
+    EXPECT_FALSE(app.GetSystem().DecodePicture(c.bytes, c.name)) << c.name;
+  }
+  std::string error;
+  const std::string missing = folder.path().toStdString() + "/missing.gif";
+  EXPECT_FALSE(app.GetSystem().LoadPicture(missing, &error));
+  EXPECT_EQ(error, missing + ": no such file");
+}
+
+}  // namespace
+}  // namespace hc::qt

@@ -1,0 +1,263 @@
+#include "window_view.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <optional>
+
+#include "convert.h"
+#include "element_widgets.h"
+#include "session.h"
+
+namespace hc::qt {
+
+namespace {
+
+bool SameWithout(const std::vector<Element*>& a, const std::vector<Element*>& b,
+                 const Element* left_out) {
+  auto i = a.begin(), j = b.begin();
+  while (true) {
+    while (i != a.end() && *i == left_out) ++i;
+    while (j != b.end() && *j == left_out) ++j;
+    if (i == a.end() || j == b.end()) return i == a.end() && j == b.end();
+    if (*i++ != *j++) return false;
+  }
+}
+
+// The one element whose place changed between two stacking orders: null when nothing
+// moved, nothing when more than one did.
+std::optional<Element*> OneMoved(const std::vector<Element*>& before,
+                                 const std::vector<Element*>& after) {
+  if (before.size() != after.size()) return std::nullopt;
+  std::size_t i = 0;
+  while (i < before.size() && before[i] == after[i]) ++i;
+  if (i == before.size()) return nullptr;
+  for (Element* candidate : {before[i], after[i]})
+    if (SameWithout(before, after, candidate)) return candidate;
+  return std::nullopt;
+}
+
+QRect ScreenGeometry() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry() : QRect();
+}
+
+}  // namespace
+
+WindowView::WindowView(Window& window, Session& session, System& system)
+    : window_(window),
+      session_(session),
+      system_(system),
+      top_(std::make_unique<Surface>(window, nullptr, session, nullptr)) {
+  // Keys are caught before whichever child has the focus sees them.
+  QCoreApplication::instance()->installEventFilter(this);
+  window_.SetObserver(this);
+  Discover();
+  last_stacking_ = window_.Stacking();
+  for (Element* e : window_.Stacking())
+    if (auto it = widgets_.find(e); it != widgets_.end()) it->second->raise();
+  ApplyWindow();
+  if (window_.Visible()) ShowOnScreen();
+}
+
+WindowView::~WindowView() {
+  if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+}
+
+void WindowView::Shut() {
+  for (auto& [timer, q] : timers_) q->stop();
+  top_->hide();
+}
+
+void WindowView::Discover() {
+  const auto& elements = window_.Elements();
+  while (known_ < elements.size()) {
+    Element& e = *elements[known_++];
+    // A new element starts in front, as the model put it.
+    last_stacking_.push_back(&e);
+    Create(e);
+  }
+}
+
+void WindowView::Create(Element& e) {
+  if (e.Kind() == ElementKind::kTimer) {
+    const auto& timer = static_cast<const Timer&>(e);
+    auto* q = new QTimer(this);
+    q->setTimerType(Qt::PreciseTimer);
+    connect(q, &QTimer::timeout, this, [this, &timer] {
+      if (!session_.Ended()) timer.Tick();
+    });
+    timers_[&timer] = q;
+    Restart(timer);
+    return;
+  }
+  if (!e.Windowed()) {
+    InvalidateDrawn(e, e.ShownExtent());
+    return;
+  }
+  QWidget* w = MakeWidget(e, &SurfaceOf(e.Container()), session_, system_);
+  if (!w) return;
+  widgets_[&e] = w;
+  elements_of_[w] = &e;
+  SyncWidget(e, *w, system_);
+}
+
+void WindowView::Restart(const Timer& timer) {
+  QTimer* q = timers_.at(&timer);
+  if (timer.Running() && !session_.Ended())
+    q->start(static_cast<int>(timer.Interval()));
+  else
+    q->stop();
+}
+
+Surface& WindowView::SurfaceOf(const Element* container) const {
+  if (container)
+    if (auto it = widgets_.find(container); it != widgets_.end())
+      if (auto* s = dynamic_cast<Surface*>(it->second)) return *s;
+  return *top_;
+}
+
+void WindowView::InvalidateDrawn(const Element& e, const RectTwips& area) {
+  SurfaceOf(e.Container()).Invalidate(ToContainer(e, area));
+}
+
+void WindowView::InvalidateAllDrawn() {
+  top_->update();
+  for (auto& [e, w] : widgets_)
+    if (auto* s = dynamic_cast<Surface*>(w)) s->update();
+}
+
+void WindowView::ElementChanged(Element& e, const RectTwips& before) {
+  Discover();
+  if (e.Kind() == ElementKind::kTimer) {
+    Restart(static_cast<const Timer&>(e));
+  } else if (auto it = widgets_.find(&e); it != widgets_.end()) {
+    SyncWidget(e, *it->second, system_);
+  } else if (!e.Windowed()) {
+    // Only what the element covered and covers now is painted again.
+    InvalidateDrawn(e, before.United(e.ShownExtent()));
+  }
+}
+
+void WindowView::WindowChanged() {
+  Discover();
+  ApplyWindow();
+  top_->update();
+}
+
+void WindowView::VisibilityChanged() {
+  Discover();
+  if (window_.Visible()) {
+    ShowOnScreen();
+  } else {
+    top_->hide();
+    session_.WindowHidden(window_);
+  }
+}
+
+void WindowView::StackingChanged() {
+  Discover();
+  for (Element* e : window_.Stacking())
+    if (auto it = widgets_.find(e); it != widgets_.end()) it->second->raise();
+  const std::optional<Element*> moved = OneMoved(last_stacking_, window_.Stacking());
+  if (!moved)
+    InvalidateAllDrawn();
+  else if (*moved && !(*moved)->Windowed())
+    InvalidateDrawn(**moved, (*moved)->ShownExtent());
+  last_stacking_ = window_.Stacking();
+}
+
+void WindowView::ApplyWindow() {
+  top_->setWindowTitle(QString::fromStdString(window_.Caption()));
+  const bool frameless = window_.Borderless() || window_.FullScreen();
+  if (top_->windowFlags().testFlag(Qt::FramelessWindowHint) != frameless) {
+    const bool shown = top_->isVisible();
+    // Changing the flags hides a top-level widget.
+    top_->setWindowFlag(Qt::FramelessWindowHint, frameless);
+    if (shown) top_->show();
+  }
+  if (window_.FullScreen()) {
+    // Without a window manager full screen alone keeps the old size.
+    top_->setGeometry(ScreenGeometry());
+    if (top_->isVisible() && !top_->isFullScreen()) top_->showFullScreen();
+  } else {
+    if (top_->windowState() & Qt::WindowFullScreen)
+      top_->setWindowState(top_->windowState() & ~Qt::WindowFullScreen);
+    top_->move(Px(window_.Left()), Px(window_.Top()));
+    top_->resize(Px(window_.Width()), Px(window_.Height()));
+  }
+  ApplyPointer();
+}
+
+void WindowView::ApplyPointer() {
+  switch (window_.GetPointer()) {
+    case Pointer::kBlank:
+      top_->setCursor(Qt::BlankCursor);
+      break;
+    case Pointer::kCross:
+      top_->setCursor(Qt::CrossCursor);
+      break;
+    default:
+      top_->unsetCursor();
+      break;
+  }
+}
+
+void WindowView::ShowOnScreen() {
+  if (session_.Ended()) return;
+  const Qt::WindowModality modality = window_.Modal() ? Qt::ApplicationModal : Qt::NonModal;
+  if (top_->windowModality() != modality) {
+    // Modality is taken when a window is shown.
+    top_->hide();
+    top_->setWindowModality(modality);
+  }
+  if (window_.FullScreen()) {
+    top_->setGeometry(ScreenGeometry());
+    top_->showFullScreen();
+    top_->setGeometry(ScreenGeometry());
+  } else {
+    top_->show();
+  }
+  top_->raise();
+  top_->activateWindow();
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+  auto* widget = static_cast<QWidget*>(watched);
+  if (widget->window() != top_.get()) return false;
+  return HandleKey(static_cast<const QKeyEvent&>(*event), widget);
+}
+
+bool WindowView::HandleKey(const QKeyEvent& key, QWidget* receiver) {
+  if (session_.Ended()) return true;
+  if (window_.on_key_press) {
+    // Keys that make no character (Shift, arrows, function keys) are not the window's.
+    const QString text = key.text();
+    if (text.isEmpty()) return false;
+    window_.on_key_press(text.at(0).unicode());
+    return true;
+  }
+  const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+  if (!enter && key.key() != Qt::Key_Escape) return false;
+  Element* button = ButtonFor(enter, receiver);
+  if (!button) return false;
+  button->UserClick();
+  return true;
+}
+
+Element* WindowView::ButtonFor(bool enter, QWidget* focus) const {
+  // Enter on a button that has the focus presses that button.
+  if (enter)
+    if (auto it = elements_of_.find(focus);
+        it != elements_of_.end() && it->second->Kind() == ElementKind::kButton)
+      return it->second;
+  for (const auto& e : window_.Elements()) {
+    if (e->Kind() != ElementKind::kButton || !e->ShownOnWindow() || !e->Enabled()) continue;
+    const auto& b = static_cast<const Button&>(*e);
+    if (enter ? b.IsDefault() : b.IsCancel()) return e.get();
+  }
+  return nullptr;
+}
+
+}  // namespace hc::qt

@@ -1,0 +1,66 @@
+#pragma once
+// One model window on screen: a top-level surface, a widget for each windowed element and
+// a timer for each timer element. It follows the model through the observer calls and
+// delivers the user's keys, moves and clicks back to it.
+
+#include <QObject>
+#include <QTimer>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "model/window.h"
+#include "surface.h"
+#include "system.h"
+
+class QKeyEvent;
+
+namespace hc::qt {
+
+class Session;
+
+class WindowView : public QObject, public WindowObserver {
+ public:
+  WindowView(Window& window, Session& session, System& system);
+  // The model window may already be gone: nothing here touches it.
+  ~WindowView() override;
+
+  const Window& Model() const { return window_; }
+  QWidget* Widget() const { return top_.get(); }
+  // The program ended: hide at once and stop every timer.
+  void Shut();
+
+  void ElementChanged(Element& e, const RectTwips& before) override;
+  void WindowChanged() override;
+  void VisibilityChanged() override;
+  void StackingChanged() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Elements added to the window since the last look get their widgets and timers.
+  void Discover();
+  void Create(Element& e);
+  void Restart(const Timer& timer);
+  Surface& SurfaceOf(const Element* container) const;
+  void InvalidateDrawn(const Element& e, const RectTwips& area);
+  void InvalidateAllDrawn();
+  void ApplyWindow();
+  void ApplyPointer();
+  void ShowOnScreen();
+  bool HandleKey(const QKeyEvent& key, QWidget* receiver);
+  Element* ButtonFor(bool enter, QWidget* focus) const;
+
+  Window& window_;
+  Session& session_;
+  System& system_;
+  std::unique_ptr<Surface> top_;
+  std::unordered_map<const Element*, QWidget*> widgets_;
+  std::unordered_map<const QWidget*, Element*> elements_of_;
+  std::unordered_map<const Timer*, QTimer*> timers_;
+  std::size_t known_ = 0;
+  std::vector<Element*> last_stacking_;
+};
+
+}  // namespace hc::qt
