@@ -43,6 +43,8 @@ class ClockTest : public ::testing::Test {
 
   // Makes the clock and runs its start-up.
   Form1& Start() {
+    clock.reset();
+    pump.Reset();
     clock = std::make_unique<Form1>(system, [this](Window& w) { pump.Attach(w); });
     clock->Form_Load();
     return *clock;

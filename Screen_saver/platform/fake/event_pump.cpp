@@ -37,6 +37,11 @@ void EventPump::Attach(Window& window) {
     if (e->Kind() == ElementKind::kTimer) Restart(static_cast<const Timer&>(*e));
 }
 
+void EventPump::Reset() {
+  watches_.clear();
+  next_due_.clear();
+}
+
 void EventPump::Restart(const Timer& timer) {
   if (timer.Running())
     next_due_[&timer] = system_.elapsed_ms + timer.Interval();

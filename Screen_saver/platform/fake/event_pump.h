@@ -18,6 +18,8 @@ class EventPump {
   ~EventPump();
 
   void Attach(Window& window);
+  // Forgets every window and timer, as when the program they belong to is gone.
+  void Reset();
 
   // Moves the virtual clock on, firing every timer that falls due on the way.
   void Advance(std::int64_t ms);

@@ -43,6 +43,8 @@ class Window {
     T& ref = *owned;
     elements_.push_back(std::move(owned));
     stacking_.push_back(&ref);
+    // A backend learns of elements made after it attached through the stacking change.
+    if (observer_) observer_->StackingChanged();
     return ref;
   }
   Element* Find(const std::string& name, int index = -1) const;
