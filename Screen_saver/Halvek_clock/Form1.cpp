@@ -34,6 +34,7 @@ void Form1::CreateElements() {
   lblF1.SetFont(Font("Arial", 14.25, true, kCharsetCyrillic));
   lblF1.SetBackColor(0);  // the window-frame colour
   lblF1.SetReadOnly(true);
+  lblF1.SetBorder(false);
 
   // The centre picture and the hidden dial stores; Pict(0) is above everything drawn.
   for (int i = 0; i <= 5; ++i) {

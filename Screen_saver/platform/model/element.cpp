@@ -189,6 +189,9 @@ void Label::SetTransparent(bool t) {
 void TextBox::SetReadOnly(bool r) {
   Change([&] { read_only_ = r; });
 }
+void TextBox::SetBorder(bool b) {
+  Change([&] { border_ = b; });
+}
 void TextBox::UserEdit(std::string text) {
   if (!Enabled() || read_only_) return;
   SetText(std::move(text));

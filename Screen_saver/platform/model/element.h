@@ -199,12 +199,16 @@ class TextBox : public TextElement {
       : TextElement(w, ElementKind::kTextBox, std::move(name), index, container) {}
   bool ReadOnly() const { return read_only_; }
   void SetReadOnly(bool r);
+  // A box used as a caption shows no frame.
+  bool Border() const { return border_; }
+  void SetBorder(bool b);
   // A typed change from the user; code changes go through SetText.
   std::function<void()> on_change;
   void UserEdit(std::string text);
 
  private:
   bool read_only_ = false;
+  bool border_ = true;
 };
 
 class Frame : public TextElement {

@@ -77,6 +77,7 @@ void SyncTextBox(const TextBox& box, QLineEdit& edit) {
   // Setting the same text again would move the caret to the end while the user types.
   if (edit.text() != text) edit.setText(text);
   edit.setReadOnly(box.ReadOnly());
+  edit.setFrame(box.Border());
   edit.setAlignment(HorizontalOf(box.Align()) | Qt::AlignVCenter);
 }
 
