@@ -126,6 +126,7 @@ void Form2::CreateElements() {
 
   Label1.Move(120, 6360, 2415, 495);
   Label1.SetAlign(Alignment::kCenter);
+  Label1.SetTransparent(true);
   Label1.SetFont(Font("Arial Narrow", 8.25));
 }
 

@@ -1,6 +1,7 @@
 // The screensaver program: the clock window on the Qt backend.
 
 #include "Form1.h"
+#include "Form2.h"
 #include "qt/qt_app.h"
 
 int main(int argc, char** argv) {
@@ -9,5 +10,7 @@ int main(int argc, char** argv) {
   clock.Form_Load();
   if (app.GetSystem().Ended()) return 0;
   clock.window.Show();
+  // A dialog opened during start-up stays over the clock, which is shown after it.
+  if (clock.Options().window.Visible()) clock.Options().window.Show();
   return app.Run();
 }

@@ -1,6 +1,7 @@
 #include "qt_app.h"
 
 #include <QApplication>
+#include <QFont>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,11 @@ struct App::Impl {
         system(session, ProgramArguments(argc, pointers.data())) {
     // A program without a visible window goes on until it ends itself.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The dialogs were laid out for narrow Windows faces; metric-compatible or close
+    // narrow faces keep their texts inside their boxes.
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Nimbus Sans", "Arial"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "Nimbus Sans"});
+    QFont::insertSubstitutions("Arial Narrow", {"Liberation Sans Narrow", "Nimbus Sans Narrow"});
   }
 
   // QApplication keeps the arguments for its whole life and takes out its own options.
