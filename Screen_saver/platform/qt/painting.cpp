@@ -43,8 +43,16 @@ void PaintLabel(QPainter& p, const Label& l) {
   if (!l.Transparent()) p.fillRect(bounds, ToQColor(l.BackColor()));
   p.setFont(ToQFont(l.GetFont()));
   p.setPen(l.Enabled() ? ToQColor(l.ForeColor()) : QColor(128, 128, 128));
-  p.drawText(bounds, static_cast<int>(HorizontalOf(l.Align()) | Qt::AlignTop) | Qt::TextWordWrap,
-             DisplayText(l.Text()));
+  // A label one line high keeps its text on that line, clipped, rather than wrapping a
+  // second line below its bounds over whatever lies there.
+  const bool wraps = bounds.height() >= 2 * QFontMetrics(p.font()).height();
+  p.save();
+  p.setClipRect(bounds, Qt::IntersectClip);
+  p.drawText(
+      bounds,
+      static_cast<int>(HorizontalOf(l.Align()) | Qt::AlignTop) | (wraps ? Qt::TextWordWrap : 0),
+      DisplayText(l.Text()));
+  p.restore();
 }
 
 }  // namespace
