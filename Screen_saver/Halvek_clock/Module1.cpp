@@ -10,12 +10,6 @@ namespace hc {
 
 namespace {
 
-// One text in both languages.
-struct Texts {
-  const char* english;
-  const char* russian;
-};
-
 // The author line under the buttons of the options dialog.
 constexpr Texts kAuthorLine{"HalvekClock 2026", "HalvekClock 2026"};
 
@@ -29,17 +23,9 @@ void DoLocalisation(Module1& m, Form2& f, frmFILE& ff, float language) {
   if (f.lblLOC.Has(chosen)) f.lblLOC(chosen).SetForeColor(0);
   m.Localisation = static_cast<float>(chosen);
 
-  bool english;
-  if (language == kRussian) {
-    english = false;
-  } else if (language == kEnglish) {
-    english = true;
-  } else {
-    return;
-  }
-  const auto pick = [english](const Texts& t) {
-    return std::string(english ? t.english : t.russian);
-  };
+  const auto column = TextColumn::For(language);
+  if (!column) return;
+  const TextColumn& pick = *column;
   const auto set = [&](TextElement& e, const Texts& t) { e.SetText(pick(t)); };
 
   set(f.Frame(0), {"Time", "Время"});

@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "texts.h"
+
 namespace hc {
 
 class Form2;
@@ -51,10 +53,6 @@ struct Module1 {
   std::string MsgFileFailed;
   std::string MsgNoPicture;
 };
-
-// Language values: the index of the language label.
-inline constexpr float kRussian = 0;
-inline constexpr float kEnglish = 1;
 
 // Colours the language labels, takes the chosen language and, for 0 or 1, puts that
 // language's texts on both dialogs and into the shared strings.

@@ -6,28 +6,10 @@
 
 namespace hc::setup {
 
-namespace {
-
-// One text in both languages.
-struct Texts {
-  const char* english;
-  const char* russian;
-};
-
-}  // namespace
-
 void DoSetupLocalisation(Module1& m, Form1& f, float language) {
-  bool english;
-  if (language == kRussian) {
-    english = false;
-  } else if (language == kEnglish) {
-    english = true;
-  } else {
-    return;
-  }
-  const auto pick = [english](const Texts& t) {
-    return std::string(english ? t.english : t.russian);
-  };
+  const auto column = TextColumn::For(language);
+  if (!column) return;
+  const TextColumn& pick = *column;
 
   f.lbl(0).SetText(
       pick({"The setup has defined a system folder where it can copy necessary files for "

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "texts.h"
+
 namespace hc::setup {
 
 class Form1;
@@ -22,10 +24,6 @@ struct Module1 {
   std::string MsgNotRestored;
   std::string MsgNotDeleted;
 };
-
-// Language values: the index of the language label.
-inline constexpr float kRussian = 0;
-inline constexpr float kEnglish = 1;
 
 // Puts the texts of `language` on the window and into the shared strings; a value other
 // than the two languages changes nothing.
