@@ -49,6 +49,11 @@ class InFolder : public System {
     return MsgResult::kOk;
   }
   void RunModal(Window& w) override { real_.RunModal(w); }
+  std::optional<Color> ChooseColor(Color c) override { return real_.ChooseColor(c); }
+  std::optional<FontChoice> ChooseFont(const FontChoice& f) override { return real_.ChooseFont(f); }
+  std::vector<std::string> Drives() override { return real_.Drives(); }
+  std::vector<std::string> SubFolders(const std::string& f) override { return real_.SubFolders(f); }
+  FileError CheckFolder(const std::string& f) override { return real_.CheckFolder(f); }
   char DecimalSeparator() override { return '.'; }
   void SetCursorPos(int, int) override {}
   std::string SystemFolder() override { return folder_; }

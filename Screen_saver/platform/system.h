@@ -90,28 +90,16 @@ class System {
   virtual void RunModal(Window& window) = 0;
 
   // The colour and font choosers; nothing when the user cancels.
-  virtual std::optional<Color> ChooseColor(Color initial) {
-    (void)initial;
-    return std::nullopt;
-  }
-  virtual std::optional<FontChoice> ChooseFont(const FontChoice& initial) {
-    (void)initial;
-    return std::nullopt;
-  }
+  virtual std::optional<Color> ChooseColor(Color initial) = 0;
+  virtual std::optional<FontChoice> ChooseFont(const FontChoice& initial) = 0;
 
   // The drives a user picks from: drive letters on Windows; elsewhere the root, the home
   // folder's file system and removable media.
-  virtual std::vector<std::string> Drives() { return {}; }
+  virtual std::vector<std::string> Drives() = 0;
   // The folders directly inside a folder, by name.
-  virtual std::vector<std::string> SubFolders(const std::string& folder) {
-    (void)folder;
-    return {};
-  }
+  virtual std::vector<std::string> SubFolders(const std::string& folder) = 0;
   // Why a folder cannot be opened (a drive that is not ready, a missing folder); empty when it can.
-  virtual FileError CheckFolder(const std::string& folder) {
-    (void)folder;
-    return {};
-  }
+  virtual FileError CheckFolder(const std::string& folder) = 0;
 
   // The user's decimal separator.
   virtual char DecimalSeparator() = 0;
