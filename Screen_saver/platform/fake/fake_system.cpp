@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "../files.h"
 
 namespace hc::fake {
 
@@ -86,22 +85,6 @@ std::string FakeSystem::DriveOf(const std::string& path) {
 
 DateTime FakeSystem::Now() {
   return AddSeconds(start_time, elapsed_ms / 1000);
-}
-
-std::vector<std::string> FakeSystem::ListFiles(const std::string& pattern) {
-  return files::ListFiles(pattern, "/");
-}
-FileError FakeSystem::CopyFile(const std::string& from, const std::string& to) {
-  return files::CopyFile(from, to);
-}
-FileError FakeSystem::DeleteFile(const std::string& path) {
-  return files::DeleteFile(path);
-}
-std::optional<std::vector<std::string>> FakeSystem::ReadLines(const std::string& path) {
-  return files::ReadLines(path);
-}
-FileError FakeSystem::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
-  return files::WriteLines(path, lines);
 }
 
 Picture FakeSystem::LoadPicture(const std::string& path, std::string* error) {

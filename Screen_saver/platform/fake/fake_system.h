@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../system.h"
+#include "../posix_files.h"
 
 namespace hc::fake {
 
@@ -27,7 +27,7 @@ struct MessageRecord {
   std::string title;
 };
 
-class FakeSystem : public System {
+class FakeSystem : public PosixFiles {
  public:
   FakeSystem();
 
@@ -63,15 +63,9 @@ class FakeSystem : public System {
   std::string ProgramFolder() override { return program_folder; }
   std::string CommandLine() override { return command_line; }
   bool AnotherInstance() override { return another_instance; }
-  std::string PathSeparator() override { return "/"; }
   std::string DriveOf(const std::string& path) override;
   ScreenSize Screen() override { return screen; }
   DateTime Now() override;
-  std::vector<std::string> ListFiles(const std::string& pattern) override;
-  FileError CopyFile(const std::string& from, const std::string& to) override;
-  FileError DeleteFile(const std::string& path) override;
-  std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
-  FileError WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
   Picture LoadPicture(const std::string& path, std::string* error) override;
   Picture DecodePicture(const std::vector<std::uint8_t>& bytes, const std::string& name) override;
   MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,

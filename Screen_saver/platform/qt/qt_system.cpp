@@ -11,7 +11,6 @@
 #include <filesystem>
 
 #include "dialogs.h"
-#include "files.h"
 #include "linux_host.h"
 #include "pictures.h"
 #include "session.h"
@@ -64,22 +63,6 @@ DateTime QtSystem::Now() {
   const QDate d = now.date();
   const QTime t = now.time();
   return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
-}
-
-std::vector<std::string> QtSystem::ListFiles(const std::string& pattern) {
-  return files::ListFiles(pattern, "/");
-}
-FileError QtSystem::CopyFile(const std::string& from, const std::string& to) {
-  return files::CopyFile(from, to);
-}
-FileError QtSystem::DeleteFile(const std::string& path) {
-  return files::DeleteFile(path);
-}
-std::optional<std::vector<std::string>> QtSystem::ReadLines(const std::string& path) {
-  return files::ReadLines(path);
-}
-FileError QtSystem::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
-  return files::WriteLines(path, lines);
 }
 
 Picture QtSystem::LoadPicture(const std::string& path, std::string* error) {

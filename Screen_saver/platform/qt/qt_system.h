@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "instance_lock.h"
-#include "system.h"
+#include "posix_files.h"
 
 namespace hc::qt {
 
@@ -15,7 +15,7 @@ class Session;
 // The first character of a locale's decimal separator; "." when that is not ASCII.
 char DecimalSeparatorOf(const QLocale& locale);
 
-class QtSystem : public System {
+class QtSystem : public PosixFiles {
  public:
   // `arguments` are those after the program name.
   QtSystem(Session& session, const std::vector<std::string>& arguments);
@@ -25,15 +25,9 @@ class QtSystem : public System {
   std::string ProgramFolder() override;
   std::string CommandLine() override { return command_line_; }
   bool AnotherInstance() override;
-  std::string PathSeparator() override { return "/"; }
   std::string DriveOf(const std::string& path) override;
   ScreenSize Screen() override;
   DateTime Now() override;
-  std::vector<std::string> ListFiles(const std::string& pattern) override;
-  FileError CopyFile(const std::string& from, const std::string& to) override;
-  FileError DeleteFile(const std::string& path) override;
-  std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
-  FileError WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
   Picture LoadPicture(const std::string& path, std::string* error) override;
   Picture DecodePicture(const std::vector<std::uint8_t>& bytes, const std::string& name) override;
   MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
