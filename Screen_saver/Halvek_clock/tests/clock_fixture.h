@@ -14,6 +14,7 @@
 #include "Form2.h"
 #include "fake/event_pump.h"
 #include "fake/fake_system.h"
+#include "fake/test_folder.h"
 #include "frmFILE.h"
 
 namespace hc::testing {
@@ -27,13 +28,7 @@ inline constexpr char kDefaultFile[] =
 class ClockTest : public ::testing::Test {
  protected:
   ClockTest() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-    for (char& c : name)
-      if (c == '/') c = '_';
-    folder = std::filesystem::temp_directory_path() / ("hc_clock_" + name);
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    folder = fake::FreshTestFolder("hc_clock_");
     system.program_folder = folder.string();
   }
   ~ClockTest() override {

@@ -15,6 +15,7 @@
 #include "Form1.h"
 #include "fake/event_pump.h"
 #include "fake/fake_system.h"
+#include "fake/test_folder.h"
 
 namespace hc::setup::testing {
 
@@ -37,12 +38,7 @@ class RiggedSystem : public fake::FakeSystem {
 class SetupTest : public ::testing::Test {
  protected:
   SetupTest() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-    for (char& c : name)
-      if (c == '/') c = '_';
-    base = fs::temp_directory_path() / ("hc_setup_" + name);
-    fs::remove_all(base);
+    base = fake::FreshTestFolder("hc_setup_");
     source = base / "setup";
     target = base / "system";
     fs::create_directories(source);
