@@ -81,7 +81,8 @@ void Form1::Form_Load() {
 void Form1::ReadSettings() {
   const char sep = system_.DecimalSeparator();
   const std::string path = SettingsPath();
-  if (ReadSettingsFile(system_, path, module.IniValue)) {
+  const SettingsRead read = ReadSettingsFile(system_, path, module.IniValue);
+  if (read == SettingsRead::kRead) {
     const IniTable& t = module.IniValue;
     module.ViewTime = SlotNumber(t[kViewTime], sep).value_or(0);
     module.ShapeWidth = SlotNumber(t[kShapeWidth], sep).value_or(0);
@@ -108,6 +109,9 @@ void Form1::ReadSettings() {
   DoLocalisation(module, Options(), Files(), kEnglish);
   module.PicCenter = Options().optPIC(0).Text();
   module.SlideShowTime = 0;
+  // A file that exists but cannot be read still holds the user's settings: the clock runs
+  // on the defaults and leaves it alone.
+  if (read == SettingsRead::kUnreadable) return;
   // A folder that cannot be written leaves the clock running on the defaults.
   system_.WriteLines(path, DefaultSettingsLines(module, Options().chkBG(0).Value(), sep));
 }

@@ -9,16 +9,16 @@ IniTable DefaultIniTable() {
           "12632319", "0", "30",      "Tahoma", "0", "",  "",    ""};
 }
 
-bool ReadSettingsFile(System& system, const std::string& path, IniTable& table) {
-  if (system.FirstFile(path).empty()) return false;
+SettingsRead ReadSettingsFile(System& system, const std::string& path, IniTable& table) {
+  if (system.FirstFile(path).empty()) return SettingsRead::kMissing;
   const auto lines = system.ReadLines(path);
-  if (!lines) return false;
+  if (!lines) return SettingsRead::kUnreadable;
   for (std::size_t i = 0; i < lines->size() && i < table.size(); ++i) {
     const std::string& line = (*lines)[i];
     const auto eq = line.find('=');
     table[i] = eq == std::string::npos ? line : line.substr(eq + 1);
   }
-  return true;
+  return SettingsRead::kRead;
 }
 
 namespace {

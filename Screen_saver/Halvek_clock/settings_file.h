@@ -14,9 +14,11 @@ namespace hc {
 
 IniTable DefaultIniTable();
 
+enum class SettingsRead { kRead, kMissing, kUnreadable };
+
 // Fills the table from the file: up to 16 lines, each value the text after the first "="
-// (the whole line when it has none). False, and the table untouched, when there is no file.
-bool ReadSettingsFile(System& system, const std::string& path, IniTable& table);
+// (the whole line when it has none). The table stays untouched unless the file was read.
+SettingsRead ReadSettingsFile(System& system, const std::string& path, IniTable& table);
 
 // The 13 lines written when the file is missing.
 std::vector<std::string> DefaultSettingsLines(const Module1& module, int back_state,

@@ -50,6 +50,10 @@ std::string TemporaryNameFor(const fs::path& target) {
 
 }  // namespace
 
+bool IsHiddenName(const std::string& name) {
+  return !name.empty() && name.front() == '.';
+}
+
 bool MatchesPattern(const std::string& name, const std::string& pattern_list) {
   std::string_view rest = pattern_list;
   while (true) {
@@ -73,6 +77,7 @@ std::vector<std::string> ListFiles(const std::string& pattern, const std::string
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
       if (!it->is_regular_file(ec)) continue;
       const std::string name = it->path().filename().string();
+      if (IsHiddenName(name)) continue;
       if (mask.empty() || MatchOne(name, mask)) names.push_back(name);
     }
     // The listing order is by name, as the user sees the folder.
@@ -80,7 +85,7 @@ std::vector<std::string> ListFiles(const std::string& pattern, const std::string
       return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                           [](char x, char y) { return Lower(x) < Lower(y); });
     });
-  } else if (fs::is_regular_file(pattern, ec)) {
+  } else if (!IsHiddenName(mask) && fs::is_regular_file(pattern, ec)) {
     names.push_back(mask);
   }
   return names;

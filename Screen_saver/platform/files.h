@@ -9,10 +9,14 @@
 
 namespace hc::files {
 
+// A file whose name starts with "." is hidden: listings pass it over like a hidden file.
+bool IsHiddenName(const std::string& name);
+
 // Wildcards "*" and "?", without regard to case; a pattern list is joined by ";".
 bool MatchesPattern(const std::string& name, const std::string& pattern_list);
 
 // See System::ListFiles; `separator` ends a folder path that lists every ordinary file.
+// Hidden files are no ordinary files, even when named in full.
 std::vector<std::string> ListFiles(const std::string& pattern, const std::string& separator);
 
 FileError CopyFile(const std::string& from, const std::string& to);

@@ -62,7 +62,7 @@ class System {
   virtual ScreenSize Screen() = 0;
   virtual DateTime Now() = 0;
 
-  // Bare names of the ordinary files matching `pattern` (a folder, the separator and a
+  // Bare names of the ordinary (not hidden) files matching `pattern` (a folder, the separator and a
   // wildcard pattern matched without regard to case), in listing order. A folder path
   // ending in the separator matches every ordinary file in it; a plain path matches itself.
   virtual std::vector<std::string> ListFiles(const std::string& pattern) = 0;

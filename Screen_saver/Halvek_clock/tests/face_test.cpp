@@ -47,7 +47,16 @@ TEST_F(Face, AtStartAllCirclesStandOnTheLineRightOfTheCentre) {
       EXPECT_EQ(s.Width(), look.width[i]);
       EXPECT_NEAR(CentreX(s), 7680 + look.orbit[i], kTwipTolerance) << "look " << look.shape_width;
       EXPECT_NEAR(CentreY(s), 5760, kTwipTolerance);
+      EXPECT_EQ(s.BorderStyle(), 1);
+      EXPECT_EQ(s.BorderWidth(), 2) << "circle " << i;
+      EXPECT_EQ(c.LineS(i).LineWidth(), 2 * (i + 1)) << "line " << i;
+      EXPECT_TRUE(c.LineS(i).Visible());
     }
+    EXPECT_EQ(c.lblS(2).Width(), 700) << "the hours label keeps its start-up size in both looks";
+    EXPECT_EQ(c.lblS(2).Height(), 650);
+    EXPECT_EQ(c.ShapeS(1).BorderWidth(), 1) << "the centre circle's outline is thinner";
+    EXPECT_EQ(c.ShapeS(1).BorderStyle(), 1);
+    EXPECT_EQ(c.ShapeS(1).Width(), 1080);
   }
 }
 
@@ -151,6 +160,108 @@ TEST_F(Face, TheDialLookHidesTheLinesAndShowsTheDialForTheScreen) {
   EXPECT_EQ(c.window.GetPicture()->HeightPx(), 768);
 }
 
+struct DigitSizeCase {
+  const char* name;
+  const char* hours_size;
+  bool through_dial;
+  double sizes[3];  // seconds, minutes, hours, as the labels read them back
+};
+
+class DigitSizes : public Face, public ::testing::WithParamInterface<DigitSizeCase> {};
+
+// The seconds and minutes digits follow the hours label as it is, which the dial look leaves
+// at 28 pt (27.75 in whole pixels) whatever the setting says.
+TEST_P(DigitSizes, DifferentSizesScaleFromTheHoursLabelAsShown) {
+  const DigitSizeCase& k = GetParam();
+  system.command_line = "/c";
+  PutSettings("0\r\n1\r\nDefault\r\n0\r\n1\r\n0\r\n255\r\n8421631\r\n12632319\r\n0\r\n" +
+              std::string(k.hours_size) + "\r\nTahoma\r\n" + (k.through_dial ? "1" : "0") + "\r\n");
+  Form1& c = Start();
+  if (k.through_dial) pump.Click(Options().chkBG(0));  // "Back" leaves the dial look
+  pump.Click(Options().optSW(0));
+  ASSERT_EQ(c.module.ShapeWidth, 0);
+  for (int i = 0; i <= 2; ++i) EXPECT_EQ(c.lblS(i).GetFont().Size(), k.sizes[i]) << i;
+  EXPECT_EQ(Options().txtCOLOR(0).Text(), Options().SizeText(k.sizes[0]));
+  EXPECT_EQ(Options().txtCOLOR(1).Text(), Options().SizeText(k.sizes[1]));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Labels, DigitSizes,
+    ::testing::Values(DigitSizeCase{"plain", "30", false, {15, 21, 30}},
+                      DigitSizeCase{"after_dial", "30", true, {14.25, 19.5, 27.75}},
+                      DigitSizeCase{"after_dial_small_setting", "12", true, {14.25, 19.5, 27.75}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Face, LeavingTheDialLookBringsBackTheLinesAndTheCentreOutline) {
+  system.command_line = "/c";
+  PutSettings(File(1, 1));
+  Form1& c = Start();
+  ASSERT_EQ(c.ShapeS(1).BorderStyle(), 0);
+  pump.Click(Options().chkBG(0));
+  EXPECT_EQ(c.ShapeS(1).BorderStyle(), 1);
+  EXPECT_EQ(c.ShapeS(4).Width(), 1080);
+  EXPECT_EQ(c.ShapeS(4).Height(), 1080);
+  for (int k = 0; k <= 2; ++k) EXPECT_TRUE(c.LineS(k).Visible()) << k;
+}
+
+struct DialCase {
+  int width_px, height_px;
+  int dial_width_px, dial_height_px;  // 0: no dial for this screen
+};
+
+class DialTable : public Face, public ::testing::WithParamInterface<DialCase> {};
+
+TEST_P(DialTable, EachScreenGetsTheDialMadeForIt) {
+  const DialCase& k = GetParam();
+  system.screen = {k.width_px * 15, k.height_px * 15};
+  PutSettings(File(0, 1));
+  Form1& c = Start();
+  for (int i = 0; i <= 2; ++i) EXPECT_FALSE(c.LineS(i).Visible());
+  if (k.dial_width_px == 0) {
+    EXPECT_FALSE(c.window.GetPicture());
+    return;
+  }
+  ASSERT_TRUE(c.window.GetPicture());
+  EXPECT_EQ(c.window.GetPicture()->WidthPx(), k.dial_width_px);
+  EXPECT_EQ(c.window.GetPicture()->HeightPx(), k.dial_height_px);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, DialTable,
+    ::testing::Values(DialCase{1024, 768, 1024, 768}, DialCase{1920, 1080, 1920, 1080},
+                      DialCase{1280, 1024, 1280, 1024}, DialCase{1366, 768, 1366, 768},
+                      DialCase{1600, 900, 1600, 900}, DialCase{1280, 800, 0, 0},
+                      DialCase{1280, 960, 0, 0}, DialCase{800, 600, 0, 0}),
+    [](const auto& info) {
+      return std::to_string(info.param.width_px) + "x" + std::to_string(info.param.height_px);
+    });
+
+TEST_F(Face, Clock2CountsAsTickedWhenItIsOneAsANumber) {
+  struct Case {
+    const char* value;
+    bool dial;
+  };
+  for (const Case& k : {Case{"1", true}, Case{"1.0", true}, Case{" 1", true}, Case{"01", true},
+                        Case{"2", false}, Case{"1x", false}, Case{"", false}}) {
+    clock.reset();
+    PutSettings(
+        "0\r\n0\r\nDefault\r\n0\r\n1\r\n0\r\n255\r\n8421631\r\n12632319\r\n0\r\n30\r\n"
+        "Tahoma\r\n" +
+        std::string(k.value) + "\r\n");
+    system.start_time = {2026, 12, 9, 10, 7, 59};
+    Form1& c = Start();
+    pump.Advance(1000);
+    EXPECT_EQ(Options().chkBG(1).Value(), k.dial ? 1 : 0) << "'" << k.value << "'";
+    EXPECT_EQ(c.LineS(0).Visible(), !k.dial) << "'" << k.value << "'";
+    const double down = c.lblS(0).Top() - c.ShapeS(2).Top();
+    if (k.dial) {
+      EXPECT_NEAR(down, 120, kTwipTolerance) << "'" << k.value << "': the dial's label offset";
+    } else {
+      EXPECT_NEAR(down, 151.2, kTwipTolerance) << "'" << k.value << "'";
+    }
+  }
+}
+
 TEST_F(Face, TheDialLookOnAScreenWithoutADialKeepsTheWindowPicture) {
   system.screen = {1280 * 15, 800 * 15};
   PutSettings(File(0, 1));
@@ -166,6 +277,8 @@ struct ShownCase {
   DateTime start;
   int after_seconds;
   const char* digits[3];
+  // The hour of the clock with the minutes as the caption shows them.
+  double hours_angle;
 };
 
 class ShownTime : public Face, public ::testing::WithParamInterface<ShownCase> {};
@@ -179,16 +292,32 @@ TEST_P(ShownTime, TheNumbersShowTheTimeOrTheTimeSinceStart) {
   EXPECT_EQ(c.lblS(0).Text(), sc.digits[0]);
   EXPECT_EQ(c.lblS(1).Text(), sc.digits[1]);
   EXPECT_EQ(c.lblS(2).Text(), sc.digits[2]);
+  EXPECT_NEAR(c.HandAngle[2], sc.hours_angle, 1e-4);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, ShownTime,
     ::testing::Values(
-        ShownCase{"current", "0", {2026, 12, 9, 10, 7, 59}, 1, {"0", "8", "10"}},
-        ShownCase{"since_start", "1", {2026, 12, 9, 14, 0, 0}, 3723, {"3", "2", "1"}},
-        ShownCase{"across_midnight", "1", {2026, 12, 9, 23, 50, 0}, 1200, {"0", "40", "23"}},
-        ShownCase{
-            "half_counts_as_since_start", "0.5", {2026, 12, 9, 9, 0, 0}, 65, {"5", "1", "0"}}),
+        ShownCase{"current", "0", {2026, 12, 9, 10, 7, 59}, 1, {"0", "8", "10"}, 3.73501},
+        ShownCase{"since_start", "1", {2026, 12, 9, 14, 0, 0}, 3723, {"3", "2", "1"}, 6.30073},
+        ShownCase{"since_start_other_minutes",
+                  "1",
+                  {2026, 12, 9, 10, 20, 0},
+                  600,
+                  {"0", "10", "0"},
+                  (35 + 10 / 12.0) * 0.10472},
+        ShownCase{"across_midnight",
+                  "1",
+                  {2026, 12, 9, 23, 50, 0},
+                  1200,
+                  {"0", "40", "23"},
+                  (-15 + 40 / 12.0) * 0.10472},
+        ShownCase{"half_counts_as_since_start",
+                  "0.5",
+                  {2026, 12, 9, 9, 0, 0},
+                  65,
+                  {"5", "1", "0"},
+                  (30 + 1 / 12.0) * 0.10472}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Face, TheHoursCircleCreepsOnWithTheMinutes) {

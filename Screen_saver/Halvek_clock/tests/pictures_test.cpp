@@ -66,7 +66,7 @@ TEST_F(Pictures, AnythingElseKeepsTheBuiltInEmblem) {
 }
 
 TEST_F(Pictures, ASlideShowRunsThroughTheFoldersGifsInListingOrder) {
-  for (const char* name : {"c.gif", "a.gif", "b.GIF", "notes.txt", "d.jpg"})
+  for (const char* name : {"c.gif", "a.gif", "b.GIF", "notes.txt", "d.jpg", "._a.gif"})
     PutFile(std::string("slides/") + name, Gif(49, 49));
   PutSettings(File(Slides(), "5"));
   Form1& c = Start();
@@ -109,6 +109,7 @@ TEST_F(Pictures, AShowWithNothingToShowKeepsTheCurrentPictureAndGoesOn) {
   const Case cases[] = {
       {"no folder", {}, ""},
       {"no gif", {{"x.txt", "text"}}, ""},
+      {"hidden gifs only", {{".a.gif", Gif(49, 49)}, {".b.gif", Gif(49, 49)}}, ""},
       {"one gif", {{"only.gif", Gif(49, 49)}}, "only.gif"},
       {"unreadable second", {{"a.gif", Gif(49, 49)}, {"b.gif", "broken"}}, "a.gif"},
   };

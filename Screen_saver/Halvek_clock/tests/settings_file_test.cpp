@@ -27,7 +27,7 @@ TEST_F(SettingsFile, TheReaderTakesEverythingAfterTheFirstEqualsSignByLinePositi
       "Clock2=0\r\n"
       "x=13\r\ny=14\r\nz=15\r\nseventeenth=16\r\n");
   IniTable table = DefaultIniTable();
-  ASSERT_TRUE(ReadSettingsFile(system, Path("Halvek_Clock.ini"), table));
+  ASSERT_EQ(ReadSettingsFile(system, Path("Halvek_Clock.ini"), table), SettingsRead::kRead);
   const IniTable expected{" 1",       "ShapeWidth", "C:\\pics\\a=b.gif",
                           "",         "0",          "1",
                           "16711680", "65280",      "255",
@@ -39,8 +39,28 @@ TEST_F(SettingsFile, TheReaderTakesEverythingAfterTheFirstEqualsSignByLinePositi
 
 TEST_F(SettingsFile, NoFileLeavesTheTableAsItWas) {
   IniTable table = DefaultIniTable();
-  EXPECT_FALSE(ReadSettingsFile(system, Path("Halvek_Clock.ini"), table));
+  EXPECT_EQ(ReadSettingsFile(system, Path("Halvek_Clock.ini"), table), SettingsRead::kMissing);
   EXPECT_EQ(table, DefaultIniTable());
+}
+
+TEST_F(SettingsFile, AFileThatCannotBeReadRunsOnTheDefaultsAndIsLeftAlone) {
+  const std::string users =
+      "ViewTime=1\r\nShapeWidth=1\r\nPicCenter=Default\r\n0\r\nLocalisation=0\r\n";
+  for (const char* mode : {"/s", "/p"}) {
+    clock.reset();
+    system.ended = false;
+    PutSettings(users);
+    system.unreadable_files = {Path("Halvek_Clock.ini")};
+    system.command_line = mode;
+    Form1& c = Start();
+    EXPECT_EQ(Settings(), users) << mode << ": the user's settings are not overwritten";
+    EXPECT_EQ(c.module.ViewTime, 0) << mode;
+    EXPECT_EQ(c.module.ShapeWidth, 0) << mode;
+    EXPECT_EQ(c.module.Localisation, kEnglish) << mode;
+    EXPECT_EQ(c.module.PicCenter, "Default") << mode;
+    EXPECT_TRUE(system.messages.empty()) << mode << ": no message at start-up";
+    EXPECT_EQ(system.ended, std::string(mode) == "/p");
+  }
 }
 
 TEST_F(SettingsFile, AShortFileKeepsTheDefaultsOfTheMissingLines) {

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iterator>
 
-
 namespace hc::fake {
 
 namespace {
@@ -81,6 +80,12 @@ FakeSystem::FakeSystem() = default;
 
 std::string FakeSystem::DriveOf(const std::string& path) {
   return path.rfind('/', 0) == 0 ? "/" : "";
+}
+
+std::optional<std::vector<std::string>> FakeSystem::ReadLines(const std::string& path) {
+  if (std::find(unreadable_files.begin(), unreadable_files.end(), path) != unreadable_files.end())
+    return std::nullopt;
+  return PosixFiles::ReadLines(path);
 }
 
 DateTime FakeSystem::Now() {

@@ -48,6 +48,8 @@ class FakeSystem : public PosixFiles {
   std::deque<std::optional<FontChoice>> font_answers;
   // Folders that behave like a drive that is not ready.
   std::vector<std::string> unready_folders;
+  // Files that exist but cannot be read (as for another user's file without read rights).
+  std::vector<std::string> unreadable_files;
   // Runs while a window is shown modally; it must hide the window to return.
   std::function<void(Window&)> modal_script;
 
@@ -64,6 +66,7 @@ class FakeSystem : public PosixFiles {
   std::string CommandLine() override { return command_line; }
   bool AnotherInstance() override { return another_instance; }
   std::string DriveOf(const std::string& path) override;
+  std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
   ScreenSize Screen() override { return screen; }
   DateTime Now() override;
   Picture LoadPicture(const std::string& path, std::string* error) override;

@@ -49,6 +49,14 @@ TEST_F(FilesTest, ListsMatchesByNameWithoutRegardToCase) {
   EXPECT_TRUE(files::ListFiles("", "/").empty());
 }
 
+TEST_F(FilesTest, HiddenFilesAreNoOrdinaryFiles) {
+  for (const char* name : {".hidden.gif", "._a.gif", "a.gif", ".Halvek_Clock.ini.tmp"})
+    Put(name, "x");
+  EXPECT_EQ(files::ListFiles(Path("*.gif"), "/"), std::vector<std::string>{"a.gif"});
+  EXPECT_EQ(files::ListFiles(Path("").append("/"), "/"), std::vector<std::string>{"a.gif"});
+  EXPECT_TRUE(files::ListFiles(Path(".hidden.gif"), "/").empty()) << "not even named in full";
+}
+
 TEST(PatternList, MatchesAnyPatternOfTheList) {
   EXPECT_TRUE(files::MatchesPattern("X.BMP", "*.gif;*.jpg;*.bmp"));
   EXPECT_TRUE(files::MatchesPattern("a.b.gif", "*.gif"));
