@@ -5,65 +5,47 @@
 
 #include <QImage>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <numbers>
+#include <optional>
+#include <tuple>
+#include <vector>
 
 #include "Form1.h"
+#include "fake/test_folder.h"
+#include "forwarding_system.h"
 #include "qt/qt_app.h"
 #include "qt/qt_testing.h"
 
 namespace hc {
 namespace {
 
-// The Linux services, but with the program's files in a folder of the test's own.
-class InFolder : public System {
+// The real services, but with the program's files in a folder of the test's own and the
+// clock standing at the time under test.
+class InFolder : public ForwardingSystem {
  public:
-  InFolder(System& real, std::string folder) : real_(real), folder_(std::move(folder)) {}
+  InFolder(System& real, std::string folder, DateTime now)
+      : ForwardingSystem(real), folder_(std::move(folder)), now_(now) {}
   std::string ProgramFolder() override { return folder_; }
   std::string CommandLine() override { return "/s"; }
   bool AnotherInstance() override { return false; }
-  std::string PathSeparator() override { return real_.PathSeparator(); }
-  std::string DriveOf(const std::string& p) override { return real_.DriveOf(p); }
-  ScreenSize Screen() override { return real_.Screen(); }
-  DateTime Now() override { return real_.Now(); }
-  std::vector<std::string> ListFiles(const std::string& p) override { return real_.ListFiles(p); }
-  FileError CopyFile(const std::string& a, const std::string& b) override {
-    return real_.CopyFile(a, b);
-  }
-  FileError DeleteFile(const std::string& p) override { return real_.DeleteFile(p); }
-  std::optional<std::vector<std::string>> ReadLines(const std::string& p) override {
-    return real_.ReadLines(p);
-  }
-  FileError WriteLines(const std::string& p, const std::vector<std::string>& l) override {
-    return real_.WriteLines(p, l);
-  }
-  Picture LoadPicture(const std::string& p, std::string* e) override {
-    return real_.LoadPicture(p, e);
-  }
-  Picture DecodePicture(const std::vector<std::uint8_t>& b, const std::string& n) override {
-    return real_.DecodePicture(b, n);
-  }
-  MsgResult MessageBox(const std::string&, MsgButtons, MsgIcon, const std::string&) override {
+  DateTime Now() override { return now_; }
+  MsgResult MsgBox(const std::string&, MsgButtons, MsgIcon, const std::string&) override {
     return MsgResult::kOk;
   }
-  void RunModal(Window& w) override { real_.RunModal(w); }
-  std::optional<Color> ChooseColor(Color c) override { return real_.ChooseColor(c); }
-  std::optional<FontChoice> ChooseFont(const FontChoice& f) override { return real_.ChooseFont(f); }
-  std::vector<std::string> Drives() override { return real_.Drives(); }
-  std::vector<std::string> SubFolders(const std::string& f) override { return real_.SubFolders(f); }
-  FileError CheckFolder(const std::string& f) override { return real_.CheckFolder(f); }
   char DecimalSeparator() override { return '.'; }
   void SetCursorPos(int, int) override {}
   std::string SystemFolder() override { return folder_; }
   bool StartCommand(const std::vector<std::string>&) override { return false; }
-  void EndProgram() override { real_.EndProgram(); }
-  bool Ended() override { return real_.Ended(); }
 
  private:
-  System& real_;
   std::string folder_;
+  DateTime now_;
 };
 
 int argc = 3;
@@ -83,13 +65,35 @@ struct Look {
   bool dial;
 };
 
-class ClockFrames : public ::testing::TestWithParam<Look> {
+const Look kLooks[] = {
+    {"different", "0\r\n0\r\nDefault\r\n0\r\n1\r\n0\r\n255\r\n65280\r\n16711680\r\n65535\r\n", true,
+     false},
+    {"equal", "0\r\n1\r\nDefault\r\n0\r\n1\r\n0\r\n255\r\n65280\r\n16711680\r\n65535\r\n", true,
+     false},
+    {"dial",
+     "0\r\n1\r\nDefault\r\n0\r\n1\r\n0\r\n255\r\n65280\r\n16711680\r\n65535\r\n30\r\nTahoma\r\n1\r"
+     "\n",
+     false, true},
+};
+
+// Times where hands overlap (03:15:15, 12:00:00), sit near each other or cross midnight.
+const DateTime kTimes[] = {{2026, 12, 9, 10, 8, 0},   {2026, 12, 9, 3, 15, 15},
+                           {2026, 12, 9, 10, 50, 50}, {2026, 12, 9, 23, 59, 59},
+                           {2026, 12, 9, 12, 0, 0},   {2026, 12, 9, 6, 30, 45}};
+
+struct Point {
+  double x, y;  // twips
+};
+
+class ClockFrames : public ::testing::TestWithParam<std::tuple<Look, DateTime>> {
  protected:
+  const Look& look() const { return std::get<0>(GetParam()); }
+
   void SetUp() override {
-    folder = std::filesystem::temp_directory_path() / (std::string("hc_frames_") + GetParam().name);
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "Halvek_Clock.ini") << GetParam().settings;
-    system = std::make_unique<InFolder>(TheApp().GetSystem(), folder.string());
+    folder = fake::FreshTestFolder("hc_frames_");
+    std::ofstream(folder / "Halvek_Clock.ini") << look().settings;
+    system =
+        std::make_unique<InFolder>(TheApp().GetSystem(), folder.string(), std::get<1>(GetParam()));
     clock = std::make_unique<Form1>(*system, [](Window& w) { TheApp().Attach(w); });
     clock->Form_Load();
     clock->window.Show();
@@ -106,17 +110,65 @@ class ClockFrames : public ::testing::TestWithParam<Look> {
         .convertToFormat(QImage::Format_RGB32);
   }
   // Whether the colour stands on the pixel or a neighbour (edges are smoothed).
-  static bool Near(const QImage& img, double x_twips, double y_twips, QRgb colour) {
-    const int x = static_cast<int>(std::lround(x_twips / 15));
-    const int y = static_cast<int>(std::lround(y_twips / 15));
+  static bool Near(const QImage& img, Point p, QRgb colour) {
+    const int x = static_cast<int>(std::lround(p.x / 15));
+    const int y = static_cast<int>(std::lround(p.y / 15));
     for (int dy = -1; dy <= 1; ++dy)
       for (int dx = -1; dx <= 1; ++dx)
         if (img.valid(x + dx, y + dy) && img.pixel(x + dx, y + dy) == colour) return true;
     return false;
   }
-  static QRgb Pixel(const QImage& img, double x_twips, double y_twips) {
-    return img.pixel(static_cast<int>(std::lround(x_twips / 15)),
-                     static_cast<int>(std::lround(y_twips / 15)));
+  static QRgb Pixel(const QImage& img, Point p) {
+    return img.pixel(static_cast<int>(std::lround(p.x / 15)),
+                     static_cast<int>(std::lround(p.y / 15)));
+  }
+
+  static Point Centre(const Element& e) {
+    return {e.Left() + e.Width() / 2, e.Top() + e.Height() / 2};
+  }
+  static bool InBox(const Element& e, Point p, double margin) {
+    return p.x > e.Left() - margin && p.x < e.Left() + e.Width() + margin &&
+           p.y > e.Top() - margin && p.y < e.Top() + e.Height() + margin;
+  }
+  static bool InCircle(const Shape& s, Point p, double margin) {
+    const Point c = Centre(s);
+    return std::hypot(p.x - c.x, p.y - c.y) < s.Width() / 2 + margin;
+  }
+  static bool OnLine(const Line& l, Point p, double margin) {
+    const double dx = l.X2() - l.X1(), dy = l.Y2() - l.Y1();
+    const double t =
+        std::clamp(((p.x - l.X1()) * dx + (p.y - l.Y1()) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+    return std::hypot(p.x - (l.X1() + t * dx), p.y - (l.Y1() + t * dy)) <
+           l.LineWidth() * 15 / 2.0 + margin;
+  }
+
+  // Whether anything stacked above hand `i`'s `part` (0 line, 1 circle) could cover point p:
+  // the hands in front of it, every label, the centre picture and the hint.
+  bool Hidden(int i, bool circle, Point p) const {
+    constexpr double kMargin = 45;  // 3 pixels for smoothed edges and rounding
+    const Form1& c = *clock;
+    for (int j = 0; j <= 2; ++j) {
+      if (InBox(c.lblS(j), p, kMargin)) return true;
+      if ((!circle || j > i) && InCircle(c.ShapeS(j + 2), p, kMargin)) return true;
+      if (!circle && j < i && c.LineS(j).Visible() && OnLine(c.LineS(j), p, kMargin)) return true;
+    }
+    if (!circle && InCircle(c.ShapeS(1), p, kMargin)) return true;
+    return InBox(c.Pict(0), p, kMargin) || (c.lblF1.Visible() && InBox(c.lblF1, p, kMargin));
+  }
+
+  // The first point of `candidates` that nothing covers.
+  std::optional<Point> Clear(int i, bool circle, const std::vector<Point>& candidates) const {
+    for (const Point& p : candidates)
+      if (!Hidden(i, circle, p)) return p;
+    return std::nullopt;
+  }
+  // Points on a circle of `radius` twips around `centre`, every 30 degrees.
+  static std::vector<Point> Around(Point centre, double radius) {
+    std::vector<Point> points;
+    for (int k = 0; k < 12; ++k)
+      points.push_back({centre.x + radius * std::cos(k * std::numbers::pi / 6),
+                        centre.y + radius * std::sin(k * std::numbers::pi / 6)});
+    return points;
   }
 
   std::filesystem::path folder;
@@ -129,44 +181,56 @@ TEST_P(ClockFrames, EachHandIsDrawnInItsColourWhereTheModelPutsIt) {
   ASSERT_EQ(img.width(), 1024);
   ASSERT_EQ(img.height(), 768);
   const QRgb hand[3] = {qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(255, 0, 0)};
+  int lines_checked = 0;
   for (int i = 0; i <= 2; ++i) {
+    int circle_checked = 0;
     const Shape& s = clock->ShapeS(i + 2);
-    const double cx = s.Left() + s.Width() / 2, cy = s.Top() + s.Height() / 2;
-    // Just inside the outline, on the side away from the digits: the outline's colour.
-    EXPECT_TRUE(Near(img, s.Left() + 15, cy, hand[i])) << GetParam().name << " circle " << i;
-    // Inside, below the digits: the circles' fill.
-    EXPECT_EQ(Pixel(img, cx, s.Top() + s.Height() - 90), qRgb(255, 255, 0))
-        << GetParam().name << " fill " << i;
-    // Along its line, between the centre circle and its own circle, well outside the centre circle.
+    const double r = s.Width() / 2;
+    // Just inside the outline: the outline's colour.
+    if (const auto p = Clear(i, true, Around(Centre(s), r - 15))) {
+      EXPECT_TRUE(Near(img, *p, hand[i])) << look().name << " circle " << i;
+      ++circle_checked;
+    }
+    // Eight pixels in: the circles' fill.
+    if (const auto p = Clear(i, true, Around(Centre(s), r - 120))) {
+      EXPECT_EQ(Pixel(img, *p), qRgb(255, 255, 0)) << look().name << " fill " << i;
+      ++circle_checked;
+    }
+    EXPECT_GE(circle_checked, 1) << "circle " << i << " is in view somewhere";
+    // Along its line, between the centre circle and its own circle.
     const Line& l = clock->LineS(i);
-    const double mx = l.X1() + 0.6 * (l.X2() - l.X1()), my = l.Y1() + 0.6 * (l.Y2() - l.Y1());
-    EXPECT_EQ(Near(img, mx, my, hand[i]), GetParam().lines) << GetParam().name << " line " << i;
+    std::vector<Point> along;
+    for (double t = 0.3; t < 1; t += 0.05)
+      along.push_back({l.X1() + t * (l.X2() - l.X1()), l.Y1() + t * (l.Y2() - l.Y1())});
+    if (const auto p = Clear(i, false, along)) {
+      EXPECT_EQ(Near(img, *p, hand[i]), look().lines) << look().name << " line " << i;
+      ++lines_checked;
+    }
   }
+  EXPECT_GE(lines_checked, 1) << "some line is in view";
   // The centre circle's black fill around the emblem, and what lies beyond the face.
-  EXPECT_EQ(Pixel(img, 7680, 5760 + 480), qRgb(0, 0, 0));
-  const QRgb corner = Pixel(img, 300, 300);
-  EXPECT_EQ(corner, qRgb(0, 0, 0)) << "no background picture";
-  if (GetParam().dial) {
-    // The dial's brown ring at 140 px below the centre, away from the circles above.
-    const QRgb ring = Pixel(img, 7680 + 140 * 15 * 0.7071, 5760 + 140 * 15 * 0.7071);
+  EXPECT_EQ(Pixel(img, {7680, 5760 + 480}), qRgb(0, 0, 0));
+  EXPECT_EQ(Pixel(img, {300, 300}), qRgb(0, 0, 0)) << "no background picture";
+  if (look().dial) {
+    // The dial's brown ring 140 px from the centre, where no circle covers it.
+    const auto p = Clear(-1, true, Around({7680, 5760}, 140 * 15));
+    ASSERT_TRUE(p);
+    const QRgb ring = Pixel(img, *p);
     EXPECT_GT(qRed(ring), qGreen(ring));
     EXPECT_GT(qGreen(ring), qBlue(ring));
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Looks, ClockFrames,
-    ::testing::Values(
-        Look{"different",
-             "0\r\n0\r\nDefault\r\n0\r\n1\r\n0\r\n255\r\n65280\r\n16711680\r\n65535\r\n", true,
-             false},
-        Look{"equal", "0\r\n1\r\nDefault\r\n0\r\n1\r\n0\r\n255\r\n65280\r\n16711680\r\n65535\r\n",
-             true, false},
-        Look{"dial",
-             "0\r\n1\r\nDefault\r\n0\r\n1\r\n0\r\n255\r\n65280\r\n16711680\r\n65535\r\n30\r\nTahoma"
-             "\r\n1\r\n",
-             false, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Looks, ClockFrames,
+                         ::testing::Combine(::testing::ValuesIn(kLooks),
+                                            ::testing::ValuesIn(kTimes)),
+                         [](const auto& info) {
+                           const DateTime& t = std::get<1>(info.param);
+                           char time[16];
+                           std::snprintf(time, sizeof time, "%02d%02d%02d", t.hour, t.minute,
+                                         t.second);
+                           return std::string(std::get<0>(info.param).name) + "_" + time;
+                         });
 
 }  // namespace
 }  // namespace hc

@@ -18,8 +18,8 @@ void Form2::cmdOK_Click(int Index) {
 }
 
 void Form2::ReportFailure(const std::string& heading, const FileError& error) {
-  system_.MessageBox(heading + "\r\n" + error.message, MsgButtons::kOk, MsgIcon::kInformation,
-                     kAttention);
+  system_.MsgBox(heading + "\r\n" + error.message, MsgButtons::kOk, MsgIcon::kInformation,
+                 kAttention);
 }
 
 void Form2::Save() {
@@ -29,7 +29,7 @@ void Form2::Save() {
   } else if (!system_.FirstFile(path).empty()) {
     if (!optPIC(0).Value()) module_.PicCenter = path;
   } else {
-    system_.MessageBox(module_.MsgPicNotFound, MsgButtons::kOk, MsgIcon::kInformation, kAttention);
+    system_.MsgBox(module_.MsgPicNotFound, MsgButtons::kOk, MsgIcon::kInformation, kAttention);
     system_.EndProgram();
     return;
   }
@@ -52,7 +52,7 @@ void Form2::Save() {
 
   const std::string kept = clock_.ProgramFile("Halvek_Clock_tmp.jpg");
   if (!system_.FirstFile(kept).empty()) {
-    if (const FileError error = system_.DeleteFile(kept))
+    if (const FileError error = system_.RemoveFile(kept))
       ReportFailure(module_.MsgFileFailed, error);
   }
   system_.EndProgram();
@@ -62,9 +62,9 @@ void Form2::Cancel() {
   const std::string kept = clock_.ProgramFile("Halvek_Clock_tmp.jpg");
   if (!system_.FirstFile(kept).empty()) {
     // The kept picture is removed only once it is back in place.
-    if (const FileError error = system_.CopyFile(kept, clock_.ProgramFile("Halvek_Clock_bg.jpg")))
+    if (const FileError error = system_.FileCopy(kept, clock_.ProgramFile("Halvek_Clock_bg.jpg")))
       ReportFailure(module_.MsgFileFailed, error);
-    else if (const FileError removed = system_.DeleteFile(kept))
+    else if (const FileError removed = system_.RemoveFile(kept))
       ReportFailure(module_.MsgFileFailed, removed);
   }
   system_.EndProgram();

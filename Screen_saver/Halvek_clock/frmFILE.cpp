@@ -146,17 +146,17 @@ void frmFILE::ChooseBackground() {
     // Only a readable picture may replace the background, and only once the old one is kept.
     std::string reason;
     if (!system_.LoadPicture(chosen, &reason)) {
-      system_.MessageBox(module_.MsgNoPicture + "\r\n" + reason, MsgButtons::kOk,
-                         MsgIcon::kInformation, kAttention);
+      system_.MsgBox(module_.MsgNoPicture + "\r\n" + reason, MsgButtons::kOk, MsgIcon::kInformation,
+                     kAttention);
       return;
     }
     const std::string kept = clock_.ProgramFile("Halvek_Clock_tmp.jpg");
     const bool had_background = !system_.FirstFile(background).empty();
-    FileError error = system_.CopyFile(had_background ? background : chosen, kept);
-    if (!error) error = system_.CopyFile(chosen, background);
+    FileError error = system_.FileCopy(had_background ? background : chosen, kept);
+    if (!error) error = system_.FileCopy(chosen, background);
     if (error) {
-      system_.MessageBox(module_.MsgFileFailed + "\r\n" + error.message, MsgButtons::kOk,
-                         MsgIcon::kInformation, kAttention);
+      system_.MsgBox(module_.MsgFileFailed + "\r\n" + error.message, MsgButtons::kOk,
+                     MsgIcon::kInformation, kAttention);
       return;
     }
     clock_.DoBackGround();
@@ -169,7 +169,7 @@ void frmFILE::ChooseSlideFolder() {
   const auto seconds = HasRefusedCharacter(text) ? std::nullopt : ParseNumber(text, '.');
   // The period must be positive and fit the slide timer.
   if (!seconds || *seconds <= 0 || *seconds * 1000 > static_cast<double>(kMaxTimerInterval)) {
-    system_.MessageBox(module_.MsgSlidePeriod, MsgButtons::kOkCancel, MsgIcon::kNone, kAttention);
+    system_.MsgBox(module_.MsgSlidePeriod, MsgButtons::kOkCancel, MsgIcon::kNone, kAttention);
     return;
   }
   module_.SlideShowTime = static_cast<float>(*seconds);
@@ -182,7 +182,7 @@ void frmFILE::ChooseSlideFolder() {
 void frmFILE::ChooseCentrePicture() {
   if (File1.FileName().empty()) {
     const MsgResult answer =
-        system_.MessageBox(module_.MsgNoFile, MsgButtons::kOkCancel, MsgIcon::kNone, kAttention);
+        system_.MsgBox(module_.MsgNoFile, MsgButtons::kOkCancel, MsgIcon::kNone, kAttention);
     if (answer == MsgResult::kCancel) window.Hide();
     return;
   }
@@ -193,8 +193,8 @@ void frmFILE::ChooseCentrePicture() {
   if (Picture p = system_.LoadPicture(path, &reason)) {
     clock_.Pict(0).SetPicture(p);
   } else {
-    system_.MessageBox(module_.MsgNoPicture + "\r\n" + reason, MsgButtons::kOk,
-                       MsgIcon::kInformation, kAttention);
+    system_.MsgBox(module_.MsgNoPicture + "\r\n" + reason, MsgButtons::kOk, MsgIcon::kInformation,
+                   kAttention);
   }
 }
 

@@ -3,6 +3,7 @@
 #include "copy_report.h"
 #include "display_settings.h"
 #include "install_files.h"
+#include "paths.h"
 #include "setup_picture.h"
 
 namespace hc::setup {
@@ -135,9 +136,10 @@ void Form1::Install() {
   const std::string target = txtSYS.Text();
   const auto results = InstallFiles(system_, system_.ProgramFolder(), target);
   CopyReport = setup::CopyReport(module, results);
-  system_.MessageBox(CopyReport, MsgButtons::kOk, MsgIcon::kInformation, "Result");
+  system_.MsgBox(CopyReport, MsgButtons::kOk, MsgIcon::kInformation, "Result");
   if (opt(1).Value()) return;
-  const std::string installed = target + system_.PathSeparator() + kScreensaverFile;
+  const std::string installed =
+      JoinPath(target, system_.ScreensaverFileName(), system_.PathSeparator());
   if (!target.empty() && !system_.FirstFile(installed).empty())
     StartDisplaySettings(system_, target, installed);
 }

@@ -1,5 +1,7 @@
 #include "install_files.h"
 
+#include "paths.h"
+
 namespace hc::setup {
 
 namespace {
@@ -18,13 +20,13 @@ class Installer {
 
  private:
   std::string Path(const std::string& folder, const std::string& name) const {
-    return folder + separator_ + name;
+    return JoinPath(folder, name, separator_);
   }
   bool Holds(const std::string& folder, const std::string& name) {
     return !system_.FirstFile(Path(folder, name)).empty();
   }
   FileError CopyInSource(const std::string& from, const std::string& to) {
-    return system_.CopyFile(Path(source_, from), Path(source_, to));
+    return system_.FileCopy(Path(source_, from), Path(source_, to));
   }
   void Add(const std::string& name, Outcome outcome, std::string detail = {}) {
     results_.push_back({name, outcome, std::move(detail)});
@@ -58,7 +60,7 @@ class Installer {
   void CopySetupFiles() {
     // An empty box would otherwise put the files into the root folder.
     const bool target_usable = !target_.empty() && !system_.CheckFolder(target_);
-    for (const std::string& name : SetupFiles) {
+    for (const std::string& name : SetupFiles(system_)) {
       if (!Holds(source_, name)) continue;
       if (!target_usable) {
         Add(name, Outcome::kTargetUnusable);
@@ -69,7 +71,7 @@ class Installer {
         Add(name, Outcome::kExistsAlready);
         break;
       }
-      if (FileError e = system_.CopyFile(Path(source_, name), Path(target_, name)))
+      if (FileError e = system_.FileCopy(Path(source_, name), Path(target_, name)))
         Add(name, Outcome::kNotWritten, e.message);
       else
         Add(name, Outcome::kCopied);
@@ -82,7 +84,7 @@ class Installer {
       Add(kBackgroundFile, Outcome::kNotRestored, e.message);
       return;
     }
-    if (FileError e = system_.DeleteFile(Path(source_, kKeptBackgroundFile)))
+    if (FileError e = system_.RemoveFile(Path(source_, kKeptBackgroundFile)))
       Add(kKeptBackgroundFile, Outcome::kNotDeleted, e.message);
   }
 
@@ -94,6 +96,10 @@ class Installer {
 };
 
 }  // namespace
+
+std::array<std::string, 3> SetupFiles(System& system) {
+  return {system.ScreensaverFileName(), kBackgroundFile, kDialogControlFile};
+}
 
 std::vector<FileResult> InstallFiles(System& system, const std::string& source,
                                      const std::string& target) {

@@ -10,12 +10,6 @@
 
 namespace hc::setup {
 
-// The program the screensaver's build produces on this platform.
-#ifdef _WIN32
-inline constexpr char kScreensaverFile[] = "HalvekClock.scr";
-#else
-inline constexpr char kScreensaverFile[] = "HalvekClock";
-#endif
 inline constexpr char kBackgroundFile[] = "Halvek_Clock_bg.jpg";
 inline constexpr char kDialogControlFile[] = "Comdlg32.ocx";
 // The background for screens 1280 pixels wide, and where the usual one waits meanwhile.
@@ -23,9 +17,8 @@ inline constexpr char kWideBackgroundFile[] = "Halvek_Clock_bg2.jpg";
 inline constexpr char kKeptBackgroundFile[] = "Halvek_Clock_tmp.jpg";
 inline constexpr double kWideScreenTwips = 19200;
 
-// What is copied, in this order.
-inline const std::array<std::string, 3> SetupFiles{kScreensaverFile, kBackgroundFile,
-                                                   kDialogControlFile};
+// What is copied, in this order: the screensaver under its name on this platform first.
+std::array<std::string, 3> SetupFiles(System& system);
 
 enum class Outcome {
   kCopied,

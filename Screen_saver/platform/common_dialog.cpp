@@ -3,14 +3,14 @@
 namespace hc {
 
 bool CommonDialog::ShowColor() {
-  const auto chosen = system_.ChooseColor(Color_);
+  const auto chosen = system_.AskColor(Color_);
   if (!chosen) return false;
   Color_ = *chosen;
   return true;
 }
 
 bool CommonDialog::ShowFont() {
-  const auto chosen = system_.ChooseFont({FontName, FontSize, Color_});
+  const auto chosen = system_.AskFont({FontName, FontSize, Color_});
   if (!chosen) return false;
   FontName = chosen->name;
   FontSize = chosen->size;

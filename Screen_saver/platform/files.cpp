@@ -40,15 +40,31 @@ bool MatchOne(std::string_view name, std::string_view pattern) {
   return p == pattern.size();
 }
 
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    // Bytes of letters beyond ASCII sort after it.
+    return static_cast<unsigned char>(Lower(x)) < static_cast<unsigned char>(Lower(y));
+  });
+}
+
 std::string Describe(const std::error_code& ec) {
   return ec.message();
 }
 
-std::string TemporaryNameFor(const fs::path& target) {
-  return (target.parent_path() / ("." + target.filename().string() + ".tmp")).string();
+fs::path TemporaryNameFor(const fs::path& target) {
+  return target.parent_path() / PathFromUtf8("." + Utf8Of(target.filename()) + ".tmp");
 }
 
 }  // namespace
+
+fs::path PathFromUtf8(const std::string& utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8Of(const fs::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
 
 bool IsHiddenName(const std::string& name) {
   return !name.empty() && name.front() == '.';
@@ -74,25 +90,23 @@ std::vector<std::string> ListFiles(const std::string& pattern, const std::string
   const std::string mask =
       cut == std::string::npos ? pattern : pattern.substr(cut + separator.size());
   if (mask.empty() || mask.find_first_of("*?") != std::string::npos) {
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(PathFromUtf8(folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
       if (!it->is_regular_file(ec)) continue;
-      const std::string name = it->path().filename().string();
+      const std::string name = Utf8Of(it->path().filename());
       if (IsHiddenName(name)) continue;
       if (mask.empty() || MatchOne(name, mask)) names.push_back(name);
     }
     // The listing order is by name, as the user sees the folder.
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-      return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                          [](char x, char y) { return Lower(x) < Lower(y); });
-    });
-  } else if (!IsHiddenName(mask) && fs::is_regular_file(pattern, ec)) {
+    std::sort(names.begin(), names.end(), LessIgnoringCase);
+  } else if (!IsHiddenName(mask) && fs::is_regular_file(PathFromUtf8(pattern), ec)) {
     names.push_back(mask);
   }
   return names;
 }
 
-FileError CopyFile(const std::string& from, const std::string& to) {
-  std::ifstream in(from, std::ios::binary);
+FileError Copy(const std::string& from, const std::string& to) {
+  std::ifstream in(PathFromUtf8(from), std::ios::binary);
   if (!in) return {from + ": " + std::strerror(errno)};
   std::ostringstream bytes;
   bytes << in.rdbuf();
@@ -100,14 +114,15 @@ FileError CopyFile(const std::string& from, const std::string& to) {
   return WriteFileAtomically(to, bytes.str());
 }
 
-FileError DeleteFile(const std::string& path) {
+FileError Remove(const std::string& path) {
   std::error_code ec;
-  if (!fs::remove(path, ec) || ec) return {path + ": " + (ec ? Describe(ec) : "no such file")};
+  if (!fs::remove(PathFromUtf8(path), ec) || ec)
+    return {path + ": " + (ec ? Describe(ec) : "no such file")};
   return {};
 }
 
 std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   if (!in) return std::nullopt;
   std::vector<std::string> lines;
   std::string line;
@@ -126,7 +141,8 @@ FileError WriteLines(const std::string& path, const std::vector<std::string>& li
 }
 
 FileError WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  const std::string temporary = TemporaryNameFor(path);
+  const fs::path target = PathFromUtf8(path);
+  const fs::path temporary = TemporaryNameFor(target);
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) return {path + ": " + std::strerror(errno)};
@@ -140,13 +156,38 @@ FileError WriteFileAtomically(const std::string& path, const std::string& bytes)
     }
   }
   std::error_code ec;
-  fs::rename(temporary, path, ec);
+  fs::rename(temporary, target, ec);
   if (ec) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
     return {path + ": " + Describe(ec)};
   }
   return {};
+}
+
+}  // namespace hc::files
+
+namespace hc::files {
+
+std::vector<std::string> SubFolders(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(PathFromUtf8(folder), ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string name = Utf8Of(it->path().filename());
+    if (!IsHiddenName(name) && it->is_directory(ec)) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end(), LessIgnoringCase);
+  return names;
+}
+
+std::string FolderProblem(const std::string& folder) {
+  std::error_code ec;
+  const fs::path path = PathFromUtf8(folder);
+  if (!fs::exists(path, ec)) return folder + ": no such folder";
+  if (!fs::is_directory(path, ec)) return folder + ": not a folder";
+  fs::directory_iterator it(path, ec);
+  return ec ? folder + ": " + Describe(ec) : std::string();
 }
 
 }  // namespace hc::files

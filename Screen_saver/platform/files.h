@@ -1,6 +1,7 @@
 #pragma once
 // File services over the standard library, shared by the backends and the test doubles.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,6 +9,10 @@
 #include "system.h"
 
 namespace hc::files {
+
+// Paths are UTF-8 text inside the program; the file system gets them in its own form.
+std::filesystem::path PathFromUtf8(const std::string& utf8);
+std::string Utf8Of(const std::filesystem::path& path);
 
 // A file whose name starts with "." is hidden: listings pass it over like a hidden file.
 bool IsHiddenName(const std::string& name);
@@ -19,11 +24,16 @@ bool MatchesPattern(const std::string& name, const std::string& pattern_list);
 // Hidden files are no ordinary files, even when named in full.
 std::vector<std::string> ListFiles(const std::string& pattern, const std::string& separator);
 
-FileError CopyFile(const std::string& from, const std::string& to);
-FileError DeleteFile(const std::string& path);
+FileError Copy(const std::string& from, const std::string& to);
+FileError Remove(const std::string& path);
 // Lines end in CR LF or in LF alone; a last line without an end is read like the others.
 std::optional<std::vector<std::string>> ReadLines(const std::string& path);
 FileError WriteLines(const std::string& path, const std::vector<std::string>& lines);
+// Folders directly inside `folder`, by name without regard to case, hidden ones left out.
+std::vector<std::string> SubFolders(const std::string& folder);
+// Why `folder` cannot be listed; empty when it can.
+std::string FolderProblem(const std::string& folder);
+
 // Writes the bytes to a temporary name beside `path` and renames it over `path`.
 FileError WriteFileAtomically(const std::string& path, const std::string& bytes);
 

@@ -72,8 +72,8 @@ class System {
     return names.empty() ? std::string() : names.front();
   }
   // Replaces the target; written to a temporary name first, so a failed copy leaves it whole.
-  virtual FileError CopyFile(const std::string& from, const std::string& to) = 0;
-  virtual FileError DeleteFile(const std::string& path) = 0;
+  virtual FileError FileCopy(const std::string& from, const std::string& to) = 0;
+  virtual FileError RemoveFile(const std::string& path) = 0;
   // The lines of a text file without their line ends; nothing when it cannot be read.
   virtual std::optional<std::vector<std::string>> ReadLines(const std::string& path) = 0;
   // Creates or replaces the file, each line ending in CR LF, through a temporary name.
@@ -84,14 +84,14 @@ class System {
   virtual Picture DecodePicture(const std::vector<std::uint8_t>& bytes,
                                 const std::string& name) = 0;
 
-  virtual MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                               const std::string& title) = 0;
+  virtual MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                           const std::string& title) = 0;
   // Shows the window modally and returns when it hides.
   virtual void RunModal(Window& window) = 0;
 
   // The colour and font choosers; nothing when the user cancels.
-  virtual std::optional<Color> ChooseColor(Color initial) = 0;
-  virtual std::optional<FontChoice> ChooseFont(const FontChoice& initial) = 0;
+  virtual std::optional<Color> AskColor(Color initial) = 0;
+  virtual std::optional<FontChoice> AskFont(const FontChoice& initial) = 0;
 
   // The drives a user picks from: drive letters on Windows; elsewhere the root, the home
   // folder's file system and removable media.
@@ -108,6 +108,12 @@ class System {
 
   // The folder the desktop takes screensavers from.
   virtual std::string SystemFolder() = 0;
+  // The screensaver program's file name on this platform.
+  virtual std::string ScreensaverFileName() = 0;
+  // The commands that hand an installed screensaver to the desktop's screensaver settings,
+  // best first; the installer starts the first that starts.
+  virtual std::vector<std::vector<std::string>> ScreensaverSettingsCommands(
+      const std::string& target_folder, const std::string& installed_file) = 0;
   // Starts a program without a shell and without waiting; false when it could not start.
   virtual bool StartCommand(const std::vector<std::string>& argv) = 0;
 

@@ -232,5 +232,16 @@ TEST_F(SetupTest, WhenTheUsualBackgroundCannotBePutBackItsKeptCopyStays) {
       << Report();
 }
 
+TEST_F(SetupTest, TheScreensaverIsCopiedUnderTheNameItHasOnThePlatform) {
+  system.screensaver_file_name = "HalvekClock.scr";
+  Put(source, {{"HalvekClock.scr", "windows program"}, {"HalvekClock", "linux program"}});
+  Start();
+  PressOK();
+  EXPECT_EQ(Read(target), (Contents{{"HalvekClock.scr", "windows program"}}));
+  EXPECT_EQ(Report(), kHeading + Lines({"HalvekClock.scr"}));
+  EXPECT_EQ(system.started_commands.front().back(), (target / "HalvekClock.scr").string())
+      << "the settings get the installed file";
+}
+
 }  // namespace
 }  // namespace hc::setup::testing

@@ -29,9 +29,9 @@ class RiggedSystem : public fake::FakeSystem {
   // A copy for which this answers true fails as a full disk would.
   std::function<bool(const std::string& from, const std::string& to)> fail_copy;
 
-  FileError CopyFile(const std::string& from, const std::string& to) override {
+  FileError FileCopy(const std::string& from, const std::string& to) override {
     if (fail_copy && fail_copy(from, to)) return {to + ": No space left on device"};
-    return FakeSystem::CopyFile(from, to);
+    return FakeSystem::FileCopy(from, to);
   }
 };
 

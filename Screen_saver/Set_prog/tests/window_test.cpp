@@ -92,7 +92,6 @@ TEST_F(SetupTest, CancelAndTheCloseControlEndAtOnceWithoutCopying) {
 }
 
 using Commands = std::vector<std::vector<std::string>>;
-const std::vector<std::string> kSettings{"xscreensaver-settings"};
 
 struct ChoiceCase {
   const char* name;
@@ -110,8 +109,9 @@ TEST_P(Choice, OnlyCopyOnlyKeepsTheScreensaverSettingsClosed) {
   PressOK();
   EXPECT_EQ(Read(target), kDistribution);
   EXPECT_EQ(system.messages.size(), 1u);
-  EXPECT_EQ(system.started_commands,
-            GetParam().settings_started ? Commands{kSettings} : Commands{});
+  const std::string installed = (target / system.ScreensaverFileName()).string();
+  const Commands settings{system.ScreensaverSettingsCommands(target.string(), installed).front()};
+  EXPECT_EQ(system.started_commands, GetParam().settings_started ? settings : Commands{});
   EXPECT_TRUE(system.ended);
 }
 
@@ -125,14 +125,15 @@ TEST_F(SetupTest, AHandEditedTargetTakesTheFilesAndIsWhatTheLastCommandOpens) {
   Put(source, kDistribution);
   const fs::path mine = base / "my savers; $(rm -rf x)";
   fs::create_directories(mine);
-  // Neither settings program is installed: the folder is opened instead.
+  // No settings program starts: each is tried in turn, all with the chosen folder.
   system.start_command_works = false;
   Start().txtSYS.UserEdit(mine.string());
   PressOK();
   EXPECT_EQ(Read(mine), kDistribution);
   EXPECT_TRUE(Read(target).empty());
   EXPECT_EQ(system.started_commands,
-            (Commands{kSettings, {"xscreensaver-demo"}, {"xdg-open", mine.string()}}));
+            system.ScreensaverSettingsCommands(mine.string(),
+                                               (mine / system.ScreensaverFileName()).string()));
 }
 
 TEST_F(SetupTest, NoSettingsAreOpenedWhenTheScreensaverDidNotArrive) {

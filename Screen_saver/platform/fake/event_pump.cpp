@@ -51,28 +51,28 @@ void EventPump::Restart(const Timer& timer) {
 
 void EventPump::Advance(std::int64_t ms) {
   const std::int64_t target = system_.elapsed_ms + ms;
-  while (!system_.ended) {
+  while (delivery_.Open()) {
     auto due = std::min_element(next_due_.begin(), next_due_.end(),
                                 [](const auto& a, const auto& b) { return a.second < b.second; });
     if (due == next_due_.end() || due->second > target) break;
     const Timer* timer = due->first;
     system_.elapsed_ms = due->second;
     due->second += timer->Interval();
-    timer->Tick();
+    delivery_.Tick(*timer);
   }
   system_.elapsed_ms = target;
 }
 
 void EventPump::KeyPress(Window& window, std::uint16_t code) {
-  if (!system_.ended && window.on_key_press) window.on_key_press(code);
+  delivery_.KeyPress(window, KeyKindOf(code), code, nullptr);
 }
 
 void EventPump::MouseMove(Window& window) {
-  if (!system_.ended && window.on_mouse_move) window.on_mouse_move();
+  delivery_.MouseMove(window);
 }
 
 void EventPump::Click(Element& element) {
-  if (!system_.ended) element.UserClick();
+  delivery_.Click(element);
 }
 
 std::vector<RectTwips> EventPump::TakeChanged(const Window& window) {

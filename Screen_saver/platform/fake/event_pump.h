@@ -1,7 +1,7 @@
 #pragma once
-// Delivers events to the element model the way a backend would, on a virtual clock:
-// timers fire in time order, nothing is delivered once the program has ended, and the
-// areas each change touched are recorded.
+// Delivers events to the element model the way a backend does, through the same delivery
+// rules, on a virtual clock: timers fire in time order, and the areas each change touched
+// are recorded.
 
 #include <cstdint>
 #include <map>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fake_system.h"
+#include "model/delivery.h"
 
 namespace hc::fake {
 
@@ -24,6 +25,7 @@ class EventPump {
   // Moves the virtual clock on, firing every timer that falls due on the way.
   void Advance(std::int64_t ms);
 
+  // A key that makes `code`; Enter (13) and Escape (27) press a dialog's buttons.
   void KeyPress(Window& window, std::uint16_t code);
   void MouseMove(Window& window);
   void Click(Element& element);
@@ -38,6 +40,7 @@ class EventPump {
   void Restart(const Timer& timer);
 
   FakeSystem& system_;
+  Delivery delivery_{[this] { return system_.Ended(); }};
   std::vector<std::unique_ptr<Watch>> watches_;
   std::map<const Timer*, std::int64_t> next_due_;
 };

@@ -85,7 +85,7 @@ std::string FakeSystem::DriveOf(const std::string& path) {
 std::optional<std::vector<std::string>> FakeSystem::ReadLines(const std::string& path) {
   if (std::find(unreadable_files.begin(), unreadable_files.end(), path) != unreadable_files.end())
     return std::nullopt;
-  return PosixFiles::ReadLines(path);
+  return StandardFiles::ReadLines(path);
 }
 
 DateTime FakeSystem::Now() {
@@ -109,8 +109,8 @@ Picture FakeSystem::DecodePicture(const std::vector<std::uint8_t>& bytes, const 
   return DecodeHeader(bytes, name);
 }
 
-MsgResult FakeSystem::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                                 const std::string& title) {
+MsgResult FakeSystem::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                             const std::string& title) {
   messages.push_back({text, buttons, icon, title});
   if (answers.empty()) return MsgResult::kOk;
   const MsgResult r = answers.front();
@@ -127,7 +127,7 @@ void FakeSystem::RunModal(Window& window) {
   window.SetModal(false);
 }
 
-std::optional<Color> FakeSystem::ChooseColor(Color initial) {
+std::optional<Color> FakeSystem::AskColor(Color initial) {
   color_chooser_opened_with.push_back(initial);
   if (color_answers.empty()) return std::nullopt;
   const auto answer = color_answers.front();
@@ -135,7 +135,7 @@ std::optional<Color> FakeSystem::ChooseColor(Color initial) {
   return answer;
 }
 
-std::optional<FontChoice> FakeSystem::ChooseFont(const FontChoice& initial) {
+std::optional<FontChoice> FakeSystem::AskFont(const FontChoice& initial) {
   font_chooser_opened_with.push_back(initial);
   if (font_answers.empty()) return std::nullopt;
   const auto answer = font_answers.front();
@@ -143,21 +143,10 @@ std::optional<FontChoice> FakeSystem::ChooseFont(const FontChoice& initial) {
   return answer;
 }
 
-std::vector<std::string> FakeSystem::SubFolders(const std::string& folder) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-    if (it->is_directory(ec)) names.push_back(it->path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 FileError FakeSystem::CheckFolder(const std::string& folder) {
   for (const auto& unready : unready_folders)
     if (folder == unready) return {"Device unavailable"};
-  std::error_code ec;
-  if (!std::filesystem::is_directory(folder, ec)) return {folder + ": no such folder"};
-  return {};
+  return StandardFiles::CheckFolder(folder);
 }
 
 bool FakeSystem::StartCommand(const std::vector<std::string>& argv) {

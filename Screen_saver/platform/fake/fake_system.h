@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../posix_files.h"
+#include "../standard_files.h"
 
 namespace hc::fake {
 
@@ -27,7 +27,7 @@ struct MessageRecord {
   std::string title;
 };
 
-class FakeSystem : public PosixFiles {
+class FakeSystem : public StandardFiles {
  public:
   FakeSystem();
 
@@ -40,6 +40,7 @@ class FakeSystem : public PosixFiles {
   std::int64_t elapsed_ms = 0;  // advanced by the event pump
   char decimal_separator = '.';
   std::string system_folder = "/usr/libexec/xscreensaver";
+  std::string screensaver_file_name = "HalvekClock";
   bool start_command_works = true;
   // Answers for the next message boxes, in order; OK when none is left.
   std::deque<MsgResult> answers;
@@ -71,17 +72,22 @@ class FakeSystem : public PosixFiles {
   DateTime Now() override;
   Picture LoadPicture(const std::string& path, std::string* error) override;
   Picture DecodePicture(const std::vector<std::uint8_t>& bytes, const std::string& name) override;
-  MsgResult MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                       const std::string& title) override;
+  MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                   const std::string& title) override;
   void RunModal(Window& window) override;
-  std::optional<Color> ChooseColor(Color initial) override;
-  std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
+  std::optional<Color> AskColor(Color initial) override;
+  std::optional<FontChoice> AskFont(const FontChoice& initial) override;
   std::vector<std::string> Drives() override { return {"/"}; }
-  std::vector<std::string> SubFolders(const std::string& folder) override;
   FileError CheckFolder(const std::string& folder) override;
   char DecimalSeparator() override { return decimal_separator; }
   void SetCursorPos(int x, int y) override { cursor_moves.emplace_back(x, y); }
   std::string SystemFolder() override { return system_folder; }
+  std::string ScreensaverFileName() override { return screensaver_file_name; }
+  // Two commands, so that a test sees the second tried when the first does not start.
+  std::vector<std::vector<std::string>> ScreensaverSettingsCommands(
+      const std::string& target_folder, const std::string& installed_file) override {
+    return {{"screensaver-settings", installed_file}, {"open-folder", target_folder}};
+  }
   bool StartCommand(const std::vector<std::string>& argv) override;
   void EndProgram() override { ended = true; }
   bool Ended() override { return ended; }

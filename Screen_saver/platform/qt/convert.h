@@ -9,6 +9,7 @@
 
 #include "model/element.h"
 #include "model/font.h"
+#include "model/pixels.h"
 #include "model/units.h"
 
 namespace hc::qt {
@@ -17,21 +18,20 @@ inline QColor ToQColor(Color c) {
   return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
-// Whole pixels nearest to a twip value.
-int Px(double twips);
+inline QRect ToQRect(const PixelBox& b) {
+  return QRect(b.left, b.top, b.width, b.height);
+}
 
-// Edges are rounded one by one, so elements that meet in twips meet on screen.
-QRect PixelRect(const RectTwips& r);
-
-// The pixels an area of twips can have touched: outward to whole pixels, then 2 pixels
-// more for anti-aliased edges.
-QRect DirtyRect(const RectTwips& r);
-
-// An element's own box relative to its container.
-QRect BoundsOf(const Element& e);
-
-// An area given relative to the window's client area, made relative to the element's container.
-RectTwips ToContainer(const Element& e, const RectTwips& window_area);
+// The model's pixel rounding (model/pixels.h) in Qt's terms.
+inline QRect PixelRect(const RectTwips& r) {
+  return ToQRect(PixelsOf(r));
+}
+inline QRect DirtyRect(const RectTwips& r) {
+  return ToQRect(DirtyPixelsOf(r));
+}
+inline QRect BoundsOf(const Element& e) {
+  return ToQRect(PixelBoundsOf(e));
+}
 
 // Line ends are CR LF in the program's texts; Qt breaks lines at LF only.
 QString DisplayText(const std::string& utf8);

@@ -19,8 +19,7 @@ QWidget* MakeTextBox(TextBox& box, QWidget* parent, Session& session, System& sy
   edit->setAutoFillBackground(true);
   // textEdited comes from typing only, so text set from the model never loops back.
   QObject::connect(edit, &QLineEdit::textEdited, edit, [&box, &session, &system, edit] {
-    if (session.Ended()) return;
-    box.UserEdit(edit->text().toStdString());
+    session.Deliver().Edit(box, edit->text().toStdString());
     // A refused edit changes nothing in the model; the box shows the model's text again.
     SyncWidget(box, *edit, system);
   });
@@ -44,7 +43,7 @@ QWidget* MakeToggle(TextElement& e, QWidget* parent, Session& session, System& s
   button->setAutoExclusive(false);
   button->setAutoFillBackground(true);
   QObject::connect(button, &QAbstractButton::clicked, button, [&e, &session, &system, button] {
-    if (!session.Ended()) e.UserClick();
+    session.Deliver().Click(e);
     SyncWidget(e, *button, system);
   });
   return button;
@@ -54,9 +53,8 @@ QWidget* MakeButton(Button& e, QWidget* parent, Session& session) {
   auto* button = new QPushButton(parent);
   // Enter and Escape are routed by the window to the model's default and cancel buttons.
   button->setAutoDefault(false);
-  QObject::connect(button, &QAbstractButton::clicked, button, [&e, &session] {
-    if (!session.Ended()) e.UserClick();
-  });
+  QObject::connect(button, &QAbstractButton::clicked, button,
+                   [&e, &session] { session.Deliver().Click(e); });
   return button;
 }
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "files.h"
+#include "paths.h"
 #include "session.h"
 
 namespace hc::qt {
@@ -16,32 +17,6 @@ namespace {
 
 // What a list shows, so that a change of size or colour does not read the disk again.
 constexpr char kShown[] = "hc_shown";
-
-std::string Joined(const std::string& folder, const std::string& name) {
-  return folder + (!folder.empty() && folder.back() == '/' ? "" : "/") + name;
-}
-
-// "/a/b" gives "/", "/a", "/a/b".
-std::vector<std::string> Chain(const std::string& path) {
-  std::vector<std::string> chain{"/"};
-  std::string so_far;
-  std::size_t start = 1;
-  while (start < path.size()) {
-    std::size_t end = path.find('/', start);
-    if (end == std::string::npos) end = path.size();
-    if (end > start) {
-      so_far += "/" + path.substr(start, end - start);
-      chain.push_back(so_far);
-    }
-    start = end + 1;
-  }
-  return chain;
-}
-
-QString NameOf(const std::string& path) {
-  if (path == "/") return QStringLiteral("/");
-  return QString::fromStdString(path.substr(path.rfind('/') + 1));
-}
 
 bool AlreadyShown(QWidget& w, const QString& what) {
   if (w.property(kShown).toString() == what) return true;
@@ -59,7 +34,8 @@ void ChooseFile(FileList& e, const QListWidgetItem* item) {
 QWidget* MakeDriveList(DriveList& e, QWidget* parent, Session& session) {
   auto* combo = new QComboBox(parent);
   QObject::connect(combo, &QComboBox::activated, combo, [&e, &session, combo](int index) {
-    if (!session.Ended()) e.SetDrive(combo->itemText(index).toStdString());
+    const std::string drive = combo->itemText(index).toStdString();
+    session.Deliver().Run([&e, &drive] { e.SetDrive(drive); });
   });
   return combo;
 }
@@ -72,7 +48,7 @@ QWidget* MakeDirList(DirList& e, QWidget* parent, Session& session) {
                    [&e, &session, list](QListWidgetItem* item) {
                      const std::string path = item->data(Qt::UserRole).toString().toStdString();
                      QTimer::singleShot(0, list, [&e, &session, path] {
-                       if (!session.Ended()) e.SetPath(path);
+                       session.Deliver().Run([&e, &path] { e.SetPath(path); });
                      });
                    });
   return list;
@@ -83,18 +59,18 @@ QWidget* MakeFileList(FileList& e, QWidget* parent, Session& session) {
   // Keys move the choice at once; the mouse chooses on release, through itemClicked.
   QObject::connect(list, &QListWidget::currentItemChanged, list,
                    [&e, &session](QListWidgetItem* item) {
-                     if (!item || session.Ended()) return;
-                     if (QApplication::mouseButtons() != Qt::NoButton) return;
-                     ChooseFile(e, item);
+                     if (!item || QApplication::mouseButtons() != Qt::NoButton) return;
+                     session.Deliver().Run([&e, item] { ChooseFile(e, item); });
                    });
   QObject::connect(list, &QListWidget::itemClicked, list, [&e, &session](QListWidgetItem* item) {
-    if (!session.Ended()) ChooseFile(e, item);
+    session.Deliver().Run([&e, item] { ChooseFile(e, item); });
   });
   QObject::connect(list, &QListWidget::itemDoubleClicked, list,
                    [&e, &session](QListWidgetItem* item) {
-                     if (session.Ended()) return;
-                     e.SetFileName(item->text().toStdString());
-                     if (e.on_double_click && !session.Ended()) e.on_double_click();
+                     session.Deliver().Run([&e, item] {
+                       e.SetFileName(item->text().toStdString());
+                       if (e.on_double_click) e.on_double_click();
+                     });
                    });
   return list;
 }
@@ -121,18 +97,20 @@ void SyncDirList(const DirList& e, QWidget& widget, System& system) {
   if (e.Path().empty()) return;
   const QIcon open = list.style()->standardIcon(QStyle::SP_DirOpenIcon);
   const QIcon closed = list.style()->standardIcon(QStyle::SP_DirIcon);
-  const auto add = [&list](const std::string& path, int depth, const QIcon& icon) {
-    auto* item = new QListWidgetItem(icon, QString(2 * depth, QLatin1Char(' ')) + NameOf(path));
+  const std::string separator = system.PathSeparator();
+  const auto add = [&list, &separator](const std::string& path, int depth, const QIcon& icon) {
+    const QString name = QString::fromStdString(LastPart(path, separator));
+    auto* item = new QListWidgetItem(icon, QString(2 * depth, QLatin1Char(' ')) + name);
     item->setData(Qt::UserRole, QString::fromStdString(path));
     list.addItem(item);
     return item;
   };
-  const auto chain = Chain(e.Path());
+  const auto chain = FolderChain(e.Path(), separator);
   QListWidgetItem* current = nullptr;
   for (std::size_t depth = 0; depth < chain.size(); ++depth)
     current = add(chain[depth], static_cast<int>(depth), open);
   for (const auto& name : system.SubFolders(e.Path()))
-    add(Joined(e.Path(), name), static_cast<int>(chain.size()), closed);
+    add(JoinPath(e.Path(), name, separator), static_cast<int>(chain.size()), closed);
   list.setCurrentItem(current);
 }
 
@@ -143,7 +121,7 @@ void SyncFileList(const FileList& e, QWidget& widget, System& system) {
   if (!AlreadyShown(list, shown)) {
     list.clear();
     if (!e.Path().empty())
-      for (const auto& name : system.ListFiles(Joined(e.Path(), "")))
+      for (const auto& name : system.ListFiles(JoinPath(e.Path(), "", system.PathSeparator())))
         if (files::MatchesPattern(name, e.Pattern())) list.addItem(QString::fromStdString(name));
   }
   const auto found = list.findItems(QString::fromStdString(e.FileName()), Qt::MatchExactly);

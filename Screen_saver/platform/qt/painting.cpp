@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "convert.h"
+#include "model/picture_fit.h"
 #include "pictures.h"
 
 namespace hc::qt {
@@ -57,19 +58,11 @@ void PaintLabel(QPainter& p, const Label& l) {
 
 }  // namespace
 
-QRect PictureTarget(const QSize& box, const QSize& picture, bool stretch, bool centre_fit) {
-  if (stretch) return QRect(QPoint(0, 0), box);
-  if (!centre_fit) return QRect(QPoint(0, 0), picture);
-  QSize size = picture;
-  if (size.width() > box.width() || size.height() > box.height())
-    size = picture.scaled(box, Qt::KeepAspectRatio);
-  return QRect(QPoint((box.width() - size.width()) / 2, (box.height() - size.height()) / 2), size);
-}
-
 void PaintPicture(QPainter& p, const QRect& box, const PictureElement& e) {
   const QImage* image = ImageOf(e.GetPicture());
   if (!image || box.isEmpty()) return;
-  const QRect target = PictureTarget(box.size(), image->size(), e.Stretch(), e.CentreFit())
+  const QRect target = ToQRect(PictureTarget(box.width(), box.height(), image->width(),
+                                             image->height(), e.Stretch(), e.CentreFit()))
                            .translated(box.topLeft());
   p.save();
   p.setClipRect(box, Qt::IntersectClip);

@@ -9,11 +9,6 @@
 
 namespace hc::qt {
 
-// Where a picture of `picture` size goes in a box of `box` size: the whole box when
-// stretched; centred, and shrunk keeping its proportions when too large, for centre-fit;
-// otherwise at its own size from the top-left corner (the box clips it).
-QRect PictureTarget(const QSize& box, const QSize& picture, bool stretch, bool centre_fit);
-
 // A picture element's picture inside `box`, clipped to it.
 void PaintPicture(QPainter& p, const QRect& box, const PictureElement& e);
 

@@ -74,3 +74,7 @@ int App::Run() {
 }
 
 }  // namespace hc::qt
+
+std::unique_ptr<hc::App> hc::StartApp(int& argc, char** argv) {
+  return std::make_unique<qt::App>(argc, argv);
+}

@@ -4,24 +4,21 @@
 
 #include <memory>
 
-#include "system.h"
+#include "app.h"
 
 namespace hc::qt {
 
-class App {
+class App : public hc::App {
  public:
   // Starts the toolkit; the arguments after the program name make the command line.
   App(int& argc, char** argv);
-  ~App();
+  ~App() override;
   App(const App&) = delete;
   App& operator=(const App&) = delete;
 
-  System& GetSystem();
-  // Renders the window and delivers its events from now on. Attach every window before
-  // the program's load handler runs, so nothing it does goes unseen.
-  void Attach(Window& window);
-  // Runs the event loop until the program ends; returns the exit code.
-  int Run();
+  System& GetSystem() override;
+  void Attach(Window& window) override;
+  int Run() override;
 
  private:
   struct Impl;

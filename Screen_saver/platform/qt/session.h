@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "model/delivery.h"
 #include "model/window.h"
 #include "system.h"
 
@@ -24,6 +25,8 @@ class Session {
   WindowView* ViewOf(const Window& window) const;
 
   bool Ended() const { return ended_; }
+  // Everything the user does and every tick reaches the model through here.
+  const Delivery& Deliver() const { return delivery_; }
   // Hides every window, stops every timer and leaves every event loop; from then on no
   // event reaches the model.
   void End();
@@ -40,6 +43,7 @@ class Session {
   };
 
   bool ended_ = false;
+  Delivery delivery_{[this] { return ended_; }};
   std::vector<std::unique_ptr<WindowView>> views_;
   std::vector<Wait> waits_;
 };

@@ -4,8 +4,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
-#include <utility>
 
 #include "convert.h"
 #include "painting.h"
@@ -24,10 +22,6 @@ Surface::Surface(Window& window, Element* owner, Session& session, QWidget* pare
 void Surface::Invalidate(const RectTwips& area) {
   const QRect dirty = DirtyRect(area);
   if (!dirty.isEmpty()) update(dirty);
-}
-
-bool Surface::OnThisSurface(const Element& e) const {
-  return e.Container() == owner_ && !e.Windowed() && e.Kind() != ElementKind::kTimer;
 }
 
 void Surface::PaintFace(QPainter& p, const QRect& dirty) {
@@ -54,7 +48,7 @@ void Surface::paintEvent(QPaintEvent* event) {
   const QRect dirty = event->rect();
   PaintFace(p, dirty);
   for (const Element* e : window_.Stacking()) {
-    if (!OnThisSurface(*e) || !e->Visible()) continue;
+    if (!DrawnOn(*e, owner_) || !e->Visible()) continue;
     if (!DirtyRect(ToContainer(*e, e->Extent())).intersects(dirty)) continue;
     p.save();
     PaintDrawn(p, *e);
@@ -64,23 +58,16 @@ void Surface::paintEvent(QPaintEvent* event) {
 
 void Surface::mouseMoveEvent(QMouseEvent* event) {
   // Only the window's own client area reports moves; child widgets stop theirs.
-  if (!owner_ && !session_.Ended() && window_.on_mouse_move) window_.on_mouse_move();
+  if (!owner_) session_.Deliver().MouseMove(window_);
   event->accept();
 }
 
 Element* Surface::Target(const QPoint& pos) const {
-  const auto& stacking = window_.Stacking();
-  for (auto it = stacking.rbegin(); it != stacking.rend(); ++it) {
-    Element* e = *it;
-    if (!OnThisSurface(*e) || e->Kind() == ElementKind::kLine) continue;
-    if (!e->Visible() || !e->Enabled() || !e->on_click) continue;
-    if (BoundsOf(*e).contains(pos)) return e;
-  }
-  return nullptr;
+  return ClickTarget(window_, owner_, pos.x(), pos.y());
 }
 
 void Surface::mousePressEvent(QMouseEvent* event) {
-  pressed_ = event->button() == Qt::LeftButton ? Target(event->position().toPoint()) : nullptr;
+  clicks_.Press(event->button() == Qt::LeftButton ? Target(event->position().toPoint()) : nullptr);
   event->accept();
 }
 
@@ -90,17 +77,16 @@ void Surface::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void Surface::mouseReleaseEvent(QMouseEvent* event) {
-  Element* pressed = std::exchange(pressed_, nullptr);
   event->accept();
-  if (event->button() != Qt::LeftButton || !pressed || session_.Ended()) return;
-  // A click is a press and a release on the same element.
-  if (Target(event->position().toPoint()) == pressed) pressed->UserClick();
+  Element* released_on =
+      event->button() == Qt::LeftButton ? Target(event->position().toPoint()) : nullptr;
+  if (Element* clicked = clicks_.Release(released_on)) session_.Deliver().Click(*clicked);
 }
 
 void Surface::closeEvent(QCloseEvent* event) {
   // The window stays unless its close handler hides it.
   event->ignore();
-  if (!owner_ && !session_.Ended() && window_.on_close_request) window_.on_close_request();
+  if (!owner_) session_.Deliver().CloseRequest(window_);
 }
 
 }  // namespace hc::qt

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "model/hit_test.h"
 #include "model/window.h"
 
 namespace hc::qt {
@@ -30,14 +31,12 @@ class Surface : public QWidget {
 
  private:
   void PaintFace(QPainter& p, const QRect& dirty);
-  bool OnThisSurface(const Element& e) const;
-  // The topmost visible, enabled drawn element under `pos` that handles clicks.
   Element* Target(const QPoint& pos) const;
 
   Window& window_;
   Element* owner_;
   Session& session_;
-  Element* pressed_ = nullptr;
+  ClickTracker clicks_;
 };
 
 }  // namespace hc::qt

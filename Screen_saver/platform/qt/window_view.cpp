@@ -7,35 +7,12 @@
 
 #include "convert.h"
 #include "element_widgets.h"
+#include "model/stacking_change.h"
 #include "session.h"
 
 namespace hc::qt {
 
 namespace {
-
-bool SameWithout(const std::vector<Element*>& a, const std::vector<Element*>& b,
-                 const Element* left_out) {
-  auto i = a.begin(), j = b.begin();
-  while (true) {
-    while (i != a.end() && *i == left_out) ++i;
-    while (j != b.end() && *j == left_out) ++j;
-    if (i == a.end() || j == b.end()) return i == a.end() && j == b.end();
-    if (*i++ != *j++) return false;
-  }
-}
-
-// The one element whose place changed between two stacking orders: null when nothing
-// moved, nothing when more than one did.
-std::optional<Element*> OneMoved(const std::vector<Element*>& before,
-                                 const std::vector<Element*>& after) {
-  if (before.size() != after.size()) return std::nullopt;
-  std::size_t i = 0;
-  while (i < before.size() && before[i] == after[i]) ++i;
-  if (i == before.size()) return nullptr;
-  for (Element* candidate : {before[i], after[i]})
-    if (SameWithout(before, after, candidate)) return candidate;
-  return std::nullopt;
-}
 
 QRect ScreenGeometry() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -84,9 +61,7 @@ void WindowView::Create(Element& e) {
     const auto& timer = static_cast<const Timer&>(e);
     auto* q = new QTimer(this);
     q->setTimerType(Qt::PreciseTimer);
-    connect(q, &QTimer::timeout, this, [this, &timer] {
-      if (!session_.Ended()) timer.Tick();
-    });
+    connect(q, &QTimer::timeout, this, [this, &timer] { session_.Deliver().Tick(timer); });
     timers_[&timer] = q;
     Restart(timer);
     return;
@@ -230,34 +205,16 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool WindowView::HandleKey(const QKeyEvent& key, QWidget* receiver) {
-  if (session_.Ended()) return true;
-  if (window_.on_key_press) {
-    // Keys that make no character (Shift, arrows, function keys) are not the window's.
-    const QString text = key.text();
-    if (text.isEmpty()) return false;
-    window_.on_key_press(text.at(0).unicode());
-    return true;
-  }
+  const QString text = key.text();
+  const std::optional<std::uint16_t> character =
+      text.isEmpty() ? std::nullopt : std::optional<std::uint16_t>(text.at(0).unicode());
   const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-  if (!enter && key.key() != Qt::Key_Escape) return false;
-  Element* button = ButtonFor(enter, receiver);
-  if (!button) return false;
-  button->UserClick();
-  return true;
-}
-
-Element* WindowView::ButtonFor(bool enter, QWidget* focus) const {
-  // Enter on a button that has the focus presses that button.
-  if (enter)
-    if (auto it = elements_of_.find(focus);
-        it != elements_of_.end() && it->second->Kind() == ElementKind::kButton)
-      return it->second;
-  for (const auto& e : window_.Elements()) {
-    if (e->Kind() != ElementKind::kButton || !e->ShownOnWindow() || !e->Enabled()) continue;
-    const auto& b = static_cast<const Button&>(*e);
-    if (enter ? b.IsDefault() : b.IsCancel()) return e.get();
-  }
-  return nullptr;
+  const KeyKind kind = enter                         ? KeyKind::kEnter
+                       : key.key() == Qt::Key_Escape ? KeyKind::kEscape
+                                                     : KeyKind::kOther;
+  const auto focused = elements_of_.find(receiver);
+  return session_.Deliver().KeyPress(window_, kind, character,
+                                     focused != elements_of_.end() ? focused->second : nullptr);
 }
 
 }  // namespace hc::qt

@@ -50,7 +50,6 @@ class WindowView : public QObject, public WindowObserver {
   void ApplyPointer();
   void ShowOnScreen();
   bool HandleKey(const QKeyEvent& key, QWidget* receiver);
-  Element* ButtonFor(bool enter, QWidget* focus) const;
 
   Window& window_;
   Session& session_;

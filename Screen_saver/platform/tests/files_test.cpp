@@ -97,13 +97,13 @@ TEST_F(FilesTest, AFailedWriteSaysWhyAndLeavesNoTemporaryFile) {
 TEST_F(FilesTest, CopyReplacesTheTargetAndReportsAMissingSource) {
   Put("src.gif", std::string("GIF89a\0\x01", 8));
   Put("dst.jpg", "older");
-  ASSERT_FALSE(files::CopyFile(Path("src.gif"), Path("dst.jpg")));
+  ASSERT_FALSE(files::Copy(Path("src.gif"), Path("dst.jpg")));
   EXPECT_EQ(Read("dst.jpg"), std::string("GIF89a\0\x01", 8));
-  const FileError missing = files::CopyFile(Path("none.gif"), Path("dst.jpg"));
+  const FileError missing = files::Copy(Path("none.gif"), Path("dst.jpg"));
   EXPECT_NE(missing.message.find("none.gif"), std::string::npos);
   EXPECT_EQ(Read("dst.jpg"), std::string("GIF89a\0\x01", 8));
-  EXPECT_TRUE(files::DeleteFile(Path("none.gif")));
-  EXPECT_FALSE(files::DeleteFile(Path("dst.jpg")));
+  EXPECT_TRUE(files::Remove(Path("none.gif")));
+  EXPECT_FALSE(files::Remove(Path("dst.jpg")));
   EXPECT_FALSE(fs::exists(dir / "dst.jpg"));
 }
 

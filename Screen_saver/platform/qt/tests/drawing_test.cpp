@@ -137,27 +137,6 @@ TEST_F(Drawing, ImageStretchesOrShowsItsPictureClippedToItsBounds) {
   EXPECT_EQ(At(shot, 117, 170), Hex(kGreen)) << "both halves squeezed into the width";
 }
 
-TEST(PictureTarget, PlacesThePictureInItsBox) {
-  struct Case {
-    QSize box, picture;
-    bool stretch, centre_fit;
-    QRect expected;
-  };
-  const Case cases[] = {
-      {{49, 49}, {20, 10}, false, false, {0, 0, 20, 10}},
-      {{49, 49}, {98, 98}, false, false, {0, 0, 98, 98}},
-      {{49, 49}, {20, 10}, true, false, {0, 0, 49, 49}},
-      {{49, 49}, {20, 10}, false, true, {14, 19, 20, 10}},
-      {{49, 49}, {98, 49}, false, true, {0, 12, 49, 24}},
-      {{49, 49}, {10, 98}, false, true, {22, 0, 5, 49}},
-      {{49, 49}, {98, 49}, true, true, {0, 0, 49, 49}},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(PictureTarget(c.box, c.picture, c.stretch, c.centre_fit), c.expected)
-        << c.picture.width() << "x" << c.picture.height() << " stretch " << c.stretch << " fit "
-        << c.centre_fit;
-}
-
 int CountOf(const QImage& image, const QRect& area, const std::string& colour) {
   int n = 0;
   for (int y = area.top(); y <= area.bottom(); ++y)

@@ -231,7 +231,7 @@ TEST_F(Events, MessageBoxTellsWhichButtonEndedIt) {
     });
     answer.start(1);
     const MsgResult result =
-        app.GetSystem().MessageBox("line 1\r\nline 2", c.buttons, MsgIcon::kInformation, "Title");
+        app.GetSystem().MsgBox("line 1\r\nline 2", c.buttons, MsgIcon::kInformation, "Title");
     EXPECT_EQ(result, c.result) << "close " << c.close;
     EXPECT_EQ(text_shown, "line 1\nline 2");
   }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace hc::qt {
+namespace hc {
 
 // Opens `path` and locks it without waiting. Returns the open descriptor, kHeldElsewhere
 // when another process holds the lock, or kCannotOpen. Allocates nothing, so a child
@@ -28,4 +28,4 @@ class InstanceLock {
   int fd_ = -1;
 };
 
-}  // namespace hc::qt
+}  // namespace hc

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace hc::qt::host {
+namespace hc::host {
 
 // The running executable's path ("" when it cannot be told).
 std::string ProgramFile();
@@ -35,10 +35,4 @@ std::string ChooseSystemFolder(const std::string& home,
 std::string InstanceLockPath(const std::string& program_file, unsigned uid,
                              const char* runtime_dir);
 
-// Folders directly inside `folder` by name without regard to case, hidden ones left out.
-std::vector<std::string> SubFolders(const std::string& folder);
-
-// Why `folder` cannot be listed; empty when it can.
-std::string FolderProblem(const std::string& folder);
-
-}  // namespace hc::qt::host
+}  // namespace hc::host

@@ -1,13 +1,12 @@
-#include "linux_host.h"
+#include "host.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <system_error>
 
-namespace hc::qt::host {
+namespace hc::host {
 
 namespace fs = std::filesystem;
 
@@ -44,13 +43,6 @@ std::string Normalised(const std::string& path) {
   std::string text = (ec ? p.lexically_normal() : canonical).string();
   while (text.size() > 1 && text.back() == '/') text.pop_back();
   return text;
-}
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) <
-           std::tolower(static_cast<unsigned char>(y));
-  });
 }
 
 }  // namespace
@@ -123,23 +115,4 @@ std::string InstanceLockPath(const std::string& program_file, unsigned uid,
   return folder + "/" + name + "-" + std::to_string(uid) + ".lock";
 }
 
-std::vector<std::string> SubFolders(const std::string& folder) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (!name.empty() && name[0] != '.' && it->is_directory(ec)) names.push_back(name);
-  }
-  std::sort(names.begin(), names.end(), LessIgnoringCase);
-  return names;
-}
-
-std::string FolderProblem(const std::string& folder) {
-  std::error_code ec;
-  if (!fs::exists(folder, ec)) return folder + ": no such folder";
-  if (!fs::is_directory(folder, ec)) return folder + ": not a folder";
-  fs::directory_iterator it(folder, ec);
-  return ec ? folder + ": " + ec.message() : std::string();
-}
-
-}  // namespace hc::qt::host
+}  // namespace hc::host

@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-namespace hc::qt {
+namespace hc {
 
 int LockFile(const char* path) {
   // Close-on-exec: a program started from here must not inherit the claim and keep it
@@ -30,4 +30,4 @@ bool InstanceLock::Acquire(const std::string& path) {
   return fd != kHeldElsewhere;
 }
 
-}  // namespace hc::qt
+}  // namespace hc

@@ -1,0 +1,90 @@
+#include "linux_system.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+
+#include "host.h"
+
+extern char** environ;
+
+namespace hc {
+
+namespace {
+
+std::string Home() {
+  const char* home = std::getenv("HOME");
+  return home ? home : "";
+}
+
+}  // namespace
+
+std::string LinuxSystem::ProgramFolder() {
+  return host::FolderOf(host::ProgramFile());
+}
+
+bool LinuxSystem::AnotherInstance() {
+  return !lock_.Acquire(
+      host::InstanceLockPath(host::ProgramFile(), ::getuid(), std::getenv("XDG_RUNTIME_DIR")));
+}
+
+std::string LinuxSystem::DriveOf(const std::string& path) {
+  return host::MountPointOf(path, host::MountPoints(host::ReadMounts()));
+}
+
+DateTime LinuxSystem::Now() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+          local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+std::vector<std::string> LinuxSystem::Drives() {
+  return host::DrivesFrom(host::MountPoints(host::ReadMounts()), Home());
+}
+
+std::string LinuxSystem::SystemFolder() {
+  return host::ChooseSystemFolder(Home(), [](const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+  });
+}
+
+std::vector<std::vector<std::string>> LinuxSystem::ScreensaverSettingsCommands(
+    const std::string& target_folder, const std::string& /*installed_file*/) {
+  // The X screensaver's settings take no program from the command line (they refuse any
+  // file argument), so they are opened as they are; its older releases call them "demo".
+  // Without it, the file manager shows the folder that now holds the screensaver.
+  return {{"xscreensaver-settings"}, {"xscreensaver-demo"}, {"xdg-open", target_folder}};
+}
+
+bool LinuxSystem::StartCommand(const std::vector<std::string>& argv) {
+  if (argv.empty() || argv.front().empty()) return false;
+  std::vector<std::string> words = argv;
+  std::vector<char*> args;
+  for (auto& w : words) args.push_back(w.data());
+  args.push_back(nullptr);
+  // A go-between child starts the program and ends at once, so the program belongs to
+  // init and never lingers as a child of ours. Its exit status says whether exec worked.
+  const pid_t child = ::fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    pid_t program = 0;
+    // The program and its arguments go to exec as they are: no shell ever reads them.
+    const int error = ::posix_spawnp(&program, args[0], nullptr, nullptr, args.data(), environ);
+    ::_exit(error == 0 ? 0 : 1);
+  }
+  int status = 0;
+  while (::waitpid(child, &status, 0) < 0)
+    if (errno != EINTR) return false;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace hc

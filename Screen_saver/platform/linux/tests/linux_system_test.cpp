@@ -1,0 +1,223 @@
+// What Linux answers without a toolkit: mounts as drives, the screensaver folder, the
+// per-user claim, starting programs and the program's own folder.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <thread>
+
+#include "bare_linux_system.h"
+#include "fake/test_folder.h"
+#include "linux/host.h"
+#include "linux/instance_lock.h"
+
+extern char** environ;
+
+namespace hc::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char kMounts[] =
+    "/dev/sda1 / ext4 rw,relatime 0 0\n"
+    "/dev/sda2 /hcdata ext4 rw 0 0\n"
+    "/dev/sda3 /hcdata/deep ext4 rw 0 0\n"
+    "/dev/sdb1 /hc\\040media/usb\\040stick vfat rw 0 0\n"
+    "proc /proc proc rw 0 0\n";
+
+TEST(Mounts, PathBelongsToTheLongestMountThatHoldsIt) {
+  const auto points = host::MountPoints(kMounts);
+  EXPECT_EQ(points, (std::vector<std::string>{"/", "/hcdata", "/hcdata/deep", "/hc media/usb stick",
+                                              "/proc"}));
+  struct Case {
+    const char* path;
+    const char* mount;
+  };
+  for (const Case c : {Case{"/hcdata/deep/a/b.gif", "/hcdata/deep"},
+                       {"/hcdata/deeper/b.gif", "/hcdata"},
+                       {"/hcdata", "/hcdata"},
+                       {"/hcdata/", "/hcdata"},
+                       {"/hcdatabase/x", "/"},
+                       {"/hc media/usb stick/pics", "/hc media/usb stick"},
+                       {"/hcdata/deep/../x", "/hcdata"},
+                       {"/", "/"}})
+    EXPECT_EQ(host::MountPointOf(c.path, points), c.mount) << c.path;
+}
+
+TEST(Mounts, DrivesAreTheRootTheHomeMountAndRemovableMedia) {
+  const auto points = host::MountPoints(
+      "r / ext4 rw 0 0\nh /hchome ext4 rw 0 0\nu /media/u/STICK vfat rw 0 0\n"
+      "c /run/media/u/CARD vfat rw 0 0\nt /tmp tmpfs rw 0 0\n");
+  EXPECT_EQ(host::DrivesFrom(points, "/hchome/u"),
+            (std::vector<std::string>{"/", "/hchome", "/media/u/STICK", "/run/media/u/CARD"}));
+  EXPECT_EQ(host::DrivesFrom(points, "/root").size(), 3u) << "a home on the root adds nothing";
+}
+
+TEST(Folders, ScreensaverFolderIsTheSharedOneWhenItExists) {
+  const auto with = [](bool exists) {
+    return
+        [exists](const std::string& path) { return exists && path == "/usr/libexec/xscreensaver"; };
+  };
+  EXPECT_EQ(host::ChooseSystemFolder("/home/u", with(true)), "/usr/libexec/xscreensaver");
+  EXPECT_EQ(host::ChooseSystemFolder("/home/u", with(false)), "/home/u/.local/bin");
+}
+
+TEST(Screensaver, TheSettingsAreTriedBeforeTheFolderIsOpened) {
+  BareLinuxSystem system;
+  EXPECT_EQ(system.ScreensaverFileName(), "HalvekClock");
+  EXPECT_EQ(
+      system.ScreensaverSettingsCommands("/home/u/.local/bin", "/home/u/.local/bin/HalvekClock"),
+      (std::vector<std::vector<std::string>>{
+          {"xscreensaver-settings"}, {"xscreensaver-demo"}, {"xdg-open", "/home/u/.local/bin"}}));
+}
+
+std::string Contents(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool WaitFor(const std::function<bool()>& done) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+int Reap(pid_t pid) {
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0)
+    if (errno != EINTR) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Runs `body` in a child process and returns its exit status.
+template <class Body>
+int InChild(Body body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(body());
+  return Reap(pid);
+}
+
+class Instance : public ::testing::Test {
+ protected:
+  void SetUp() override { ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1); }
+  void TearDown() override {
+    ::unsetenv("XDG_RUNTIME_DIR");
+    fs::remove_all(runtime);
+  }
+  std::string LockPath() const {
+    return host::InstanceLockPath(host::ProgramFile(), ::getuid(), runtime.c_str());
+  }
+  const std::string runtime = fake::FreshTestFolder("hc_runtime_").string();
+};
+
+TEST_F(Instance, AnotherProcessSeesTheClaimWhileThisOneRuns) {
+  auto system = std::make_unique<BareLinuxSystem>();
+  ASSERT_FALSE(system->AnotherInstance());
+  EXPECT_FALSE(system->AnotherInstance()) << "asking again is still this run's claim";
+  const std::string path = LockPath();
+  EXPECT_EQ(InChild([&] { return LockFile(path.c_str()) == kHeldElsewhere ? 0 : 1; }), 0);
+
+  // A program started from here does not carry the claim on after this run ends.
+  char sleep_name[] = "sleep", seconds[] = "30";
+  char* args[] = {sleep_name, seconds, nullptr};
+  pid_t sleeper = 0;
+  ASSERT_EQ(::posix_spawn(&sleeper, "/bin/sleep", nullptr, nullptr, args, environ), 0);
+  // The kernel lets the parent go on a little before it closes the child's descriptors
+  // for the new program; the new program's name is set after that.
+  ASSERT_TRUE(
+      WaitFor([&] { return Contents("/proc/" + std::to_string(sleeper) + "/comm") == "sleep\n"; }));
+  system.reset();
+  EXPECT_EQ(InChild([&] { return LockFile(path.c_str()) >= 0 ? 0 : 1; }), 0);
+  ::kill(sleeper, SIGKILL);
+  Reap(sleeper);
+}
+
+TEST_F(Instance, ClaimOfAKilledRunIsFree) {
+  const std::string path = LockPath();
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t holder = ::fork();
+  if (holder == 0) {
+    const char held = LockFile(path.c_str()) >= 0 ? 'y' : 'n';
+    (void)!::write(ready[1], &held, 1);
+    ::pause();
+    ::_exit(0);
+  }
+  char held = 0;
+  ASSERT_EQ(::read(ready[0], &held, 1), 1);
+  ASSERT_EQ(held, 'y');
+  EXPECT_TRUE(BareLinuxSystem().AnotherInstance());
+  ::kill(holder, SIGKILL);
+  Reap(holder);
+  ::close(ready[0]);
+  ::close(ready[1]);
+  EXPECT_FALSE(BareLinuxSystem().AnotherInstance());
+}
+
+TEST(LockPath, RuntimeFolderOrTmpAndTheUser) {
+  EXPECT_EQ(host::InstanceLockPath("/opt/hc/HalvekClock", 1000, "/run/user/1000"),
+            "/run/user/1000/HalvekClock-1000.lock");
+  EXPECT_EQ(host::InstanceLockPath("/opt/hc/HalvekClock", 1001, nullptr),
+            "/tmp/HalvekClock-1001.lock");
+  EXPECT_EQ(host::InstanceLockPath("/opt/hc/HalvekClock", 1001, ""), "/tmp/HalvekClock-1001.lock");
+}
+
+class Programs : public ::testing::Test {
+ protected:
+  ~Programs() override { fs::remove_all(root); }
+  const std::string root = fake::FreshTestFolder("hc_programs_").string();
+  BareLinuxSystem system;
+};
+
+TEST_F(Programs, ArgumentsReachTheProgramUntouchedWithoutAShell) {
+  fs::create_directory(root + "/with blanks");
+  const std::string out = root + "/with blanks/out.txt";
+  const std::string argument = "two  words; touch " + root + "/injected $HOME `id`";
+  ASSERT_TRUE(system.StartCommand({"sh", "-c", "printf %s \"$1\" > \"$2\"", "sh", argument, out}));
+  EXPECT_TRUE(WaitFor([&] { return Contents(out) == argument; })) << Contents(out);
+  EXPECT_FALSE(fs::exists(root + "/injected"));
+}
+
+TEST_F(Programs, MissingProgramDoesNotStart) {
+  EXPECT_FALSE(system.StartCommand({"/nonexistent/folder/program", "x"}));
+  EXPECT_FALSE(system.StartCommand({"hc-no-such-program-anywhere"}));
+  EXPECT_FALSE(system.StartCommand({}));
+}
+
+TEST_F(Programs, ProgramFolderHoldsTheRunningProgram) {
+  const std::string folder = system.ProgramFolder();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_NE(folder.back(), '/');
+  EXPECT_TRUE(fs::is_regular_file(folder + "/platform_linux_tests"));
+}
+
+TEST_F(Programs, NowIsTheLocalTimeOfDay) {
+  ::setenv("TZ", "UTC", 1);
+  ::tzset();
+  const std::time_t before = std::time(nullptr);
+  const DateTime now = system.Now();
+  const std::time_t after = std::time(nullptr);
+  ::unsetenv("TZ");
+  ::tzset();
+  const auto seconds = [](std::time_t t) { return static_cast<int>(t % 86400); };
+  const int got = now.hour * 3600 + now.minute * 60 + now.second;
+  EXPECT_TRUE(got == seconds(before) || got == seconds(after)) << got;
+  EXPECT_GE(now.year, 2024);
+}
+
+}  // namespace
+}  // namespace hc::testing

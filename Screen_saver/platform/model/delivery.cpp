@@ -1,0 +1,58 @@
+#include "delivery.h"
+
+namespace hc {
+
+KeyKind KeyKindOf(std::uint16_t character) {
+  if (character == '\r' || character == '\n') return KeyKind::kEnter;
+  if (character == 27) return KeyKind::kEscape;
+  return KeyKind::kOther;
+}
+
+Element* ButtonForKey(const Window& window, KeyKind key, const Element* focused) {
+  if (key == KeyKind::kOther) return nullptr;
+  if (key == KeyKind::kEnter && focused && focused->Kind() == ElementKind::kButton &&
+      focused->ShownOnWindow() && focused->Enabled())
+    return const_cast<Element*>(focused);
+  for (const auto& e : window.Elements()) {
+    if (e->Kind() != ElementKind::kButton || !e->ShownOnWindow() || !e->Enabled()) continue;
+    const auto& b = static_cast<const Button&>(*e);
+    if (key == KeyKind::kEnter ? b.IsDefault() : b.IsCancel()) return e.get();
+  }
+  return nullptr;
+}
+
+void Delivery::Tick(const Timer& timer) const {
+  if (Open()) timer.Tick();
+}
+
+void Delivery::MouseMove(Window& window) const {
+  if (Open() && window.on_mouse_move) window.on_mouse_move();
+}
+
+void Delivery::CloseRequest(Window& window) const {
+  if (Open() && window.on_close_request) window.on_close_request();
+}
+
+void Delivery::Click(Element& element) const {
+  if (Open()) element.UserClick();
+}
+
+void Delivery::Edit(TextBox& box, std::string text) const {
+  if (Open()) box.UserEdit(std::move(text));
+}
+
+bool Delivery::KeyPress(Window& window, KeyKind key, std::optional<std::uint16_t> character,
+                        const Element* focused) const {
+  if (!Open()) return true;
+  if (window.on_key_press) {
+    if (!character) return false;
+    window.on_key_press(*character);
+    return true;
+  }
+  Element* button = ButtonForKey(window, key, focused);
+  if (!button) return false;
+  button->UserClick();
+  return true;
+}
+
+}  // namespace hc
