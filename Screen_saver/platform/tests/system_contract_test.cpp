@@ -69,7 +69,7 @@ using Names = std::vector<std::string>;
 TEST_P(Contract, ListingsAreByNameWithoutRegardToCaseAndLeaveHiddenEntriesOut) {
   for (const char* name : {"c.gif", "A.GIF", "b.Gif", "B2.gif", ".h.gif", "notes.txt"})
     Put(std::string("pics/") + name, "x");
-  for (const char* name : {"beta", "Alpha", ".cache", "gamma", "Папка"})
+  for (const char* name : {"beta", "Alpha", ".cache", "Zeta", "gamma", "Папка"})
     MakeFolder(std::string("pics/") + name);
   EXPECT_EQ(system->ListFiles(P("pics/*.gif")), (Names{"A.GIF", "b.Gif", "B2.gif", "c.gif"}));
   EXPECT_EQ(system->ListFiles(P("pics/") + sep),
@@ -78,7 +78,7 @@ TEST_P(Contract, ListingsAreByNameWithoutRegardToCaseAndLeaveHiddenEntriesOut) {
   EXPECT_EQ(system->FirstFile(P("pics/notes.txt")), "notes.txt");
   EXPECT_EQ(system->FirstFile(P("pics/.h.gif")), "") << "hidden even when named";
   EXPECT_EQ(system->FirstFile(P("pics/beta")), "") << "a folder is no file";
-  EXPECT_EQ(system->SubFolders(P("pics")), (Names{"Alpha", "beta", "gamma", "Папка"}));
+  EXPECT_EQ(system->SubFolders(P("pics")), (Names{"Alpha", "beta", "gamma", "Zeta", "Папка"}));
 }
 
 TEST_P(Contract, MissingFoldersListNothingAndSayWhy) {
