@@ -16,6 +16,7 @@
 #include "fake/fake_system.h"
 #include "fake/test_folder.h"
 #include "frmFILE.h"
+#include "paths.h"
 
 namespace hc::testing {
 
@@ -30,6 +31,7 @@ class ClockTest : public ::testing::Test {
   ClockTest() {
     folder = fake::FreshTestFolder("hc_clock_");
     system.program_folder = folder.string();
+    sep = system.PathSeparator();
   }
   ~ClockTest() override {
     clock.reset();
@@ -58,7 +60,13 @@ class ClockTest : public ::testing::Test {
   bool Exists(const std::string& name) const { return std::filesystem::exists(folder / name); }
   void PutSettings(const std::string& bytes) { PutFile("Halvek_Clock.ini", bytes); }
   std::string Settings() const { return ReadFile("Halvek_Clock.ini"); }
-  std::string Path(const std::string& name) const { return (folder / name).string(); }
+  // A path in the program's folder as the program writes it: "/" in `name` stands for the
+  // system's separator.
+  std::string Path(std::string name) const {
+    for (std::size_t at = name.find('/'); at != std::string::npos; at = name.find('/', at))
+      name.replace(at, 1, sep), at += sep.size();
+    return JoinPath(folder.string(), name, sep);
+  }
 
   // A GIF header of the given size; enough for the picture loader of the test system.
   static std::string Gif(int width, int height) {
@@ -75,6 +83,7 @@ class ClockTest : public ::testing::Test {
 
   std::filesystem::path folder;
   fake::FakeSystem system;
+  std::string sep;
   fake::EventPump pump{system};
   std::unique_ptr<Form1> clock;
 };

@@ -38,13 +38,13 @@ TEST_F(FileManager, ChoosingACentrePictureShowsItAndFillsThePathBox) {
          EXPECT_EQ(f.lblSovet.Text(), "49 x 49 px    black back  gif, jpg, bmp");
          EXPECT_FALSE(f.txtST.Visible());
          Pick(f, "pics", "a.gif");
-         EXPECT_EQ(f.txtFP.Text(), Pics() + "/a.gif");
+         EXPECT_EQ(f.txtFP.Text(), Path("pics/a.gif"));
          ASSERT_TRUE(f.imgPREW.HasPicture());
          pump.Click(f.cmdОК);
          EXPECT_FALSE(f.window.Visible());
        });
-  EXPECT_EQ(Options().txtOUT.Text(), Pics() + "/a.gif");
-  EXPECT_EQ(clock->Pict(0).GetPicture()->Source(), Pics() + "/a.gif");
+  EXPECT_EQ(Options().txtOUT.Text(), Path("pics/a.gif"));
+  EXPECT_EQ(clock->Pict(0).GetPicture()->Source(), Path("pics/a.gif"));
   EXPECT_TRUE(Options().txtOUT.Enabled());
   EXPECT_EQ(system.modal_windows, std::vector<std::string>{"frmFILE"});
 }
@@ -72,14 +72,14 @@ TEST_F(FileManager, DoubleClickingChoosesTheFileOrTheSlideFolder) {
          f.File1.SetFileName("a.gif");
          f.File1.on_double_click();
        });
-  EXPECT_EQ(Options().txtOUT.Text(), Pics() + "/a.gif");
+  EXPECT_EQ(Options().txtOUT.Text(), Path("pics/a.gif"));
   Open([&] { pump.Click(Options().optPIC(2)); },
        [&](frmFILE& f) {
          f.Dir1.SetPath(Pics());
          f.File1.SetFileName("a.gif");
          f.File1.on_double_click();
        });
-  EXPECT_EQ(Options().txtOUT.Text(), Pics() + "/");
+  EXPECT_EQ(Options().txtOUT.Text(), Pics() + sep);
 }
 
 TEST_F(FileManager, ASlideFolderStartsAShowWithThePeriodGiven) {
@@ -110,7 +110,7 @@ TEST_F(FileManager, ASlideFolderStartsAShowWithThePeriodGiven) {
     EXPECT_TRUE(system.messages.empty()) << k.period;
     EXPECT_EQ(clock->TimerSHOW.Interval(), k.interval);
     EXPECT_TRUE(clock->TimerSHOW.Running());
-    EXPECT_EQ(clock->module.PicCenter, Pics() + "/");
+    EXPECT_EQ(clock->module.PicCenter, Pics() + sep);
     EXPECT_EQ(clock->SlideFiles, (std::vector<std::string>{"", "a.gif"}));
   }
 }
@@ -213,7 +213,7 @@ TEST_F(FileManager, ItOpensAtTheSavedPictureOrInTheProgramsFolder) {
     std::string saved;
     std::string expected_folder;
   };
-  for (const Case& k : {Case{Path("pics/a.gif"), Pics()}, Case{Pics() + "/", Pics()},
+  for (const Case& k : {Case{Path("pics/a.gif"), Pics()}, Case{Pics() + sep, Pics()},
                         Case{"Default", folder.string()}, Case{Path("gone/x.gif"), folder.string()},
                         Case{"a.gif", folder.string()}}) {
     clock->module.IniValue[kPicCenter] = k.saved;

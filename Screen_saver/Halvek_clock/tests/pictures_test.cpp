@@ -14,7 +14,7 @@ class Pictures : public ClockTest {
     return "0\r\n0\r\nPicCenter=" + pic_center + "\r\nSlideShowTime=" + slide_time +
            "\r\n1\r\nBack=" + std::to_string(back) + "\r\n";
   }
-  std::string Slides() const { return (folder / "slides").string() + "/"; }
+  std::string Slides() const { return Path("slides/"); }
   std::string Shown() const {
     const Picture& p = clock->Pict(0).GetPicture();
     return p ? std::filesystem::path(p->Source()).filename().string() : "";

@@ -79,7 +79,9 @@ DateTime AddSeconds(const DateTime& t, std::int64_t seconds) {
 FakeSystem::FakeSystem() = default;
 
 std::string FakeSystem::DriveOf(const std::string& path) {
-  return path.rfind('/', 0) == 0 ? "/" : "";
+  // "C:" where paths have drive letters, "/" where they have one root.
+  const std::filesystem::path p = files::PathFromUtf8(path);
+  return files::Utf8Of(p.has_root_name() ? p.root_name() : p.root_directory());
 }
 
 std::optional<std::vector<std::string>> FakeSystem::ReadLines(const std::string& path) {

@@ -77,7 +77,7 @@ class FakeSystem : public StandardFiles {
   void RunModal(Window& window) override;
   std::optional<Color> AskColor(Color initial) override;
   std::optional<FontChoice> AskFont(const FontChoice& initial) override;
-  std::vector<std::string> Drives() override { return {"/"}; }
+  std::vector<std::string> Drives() override { return {DriveOf(program_folder)}; }
   FileError CheckFolder(const std::string& folder) override;
   char DecimalSeparator() override { return decimal_separator; }
   void SetCursorPos(int x, int y) override { cursor_moves.emplace_back(x, y); }

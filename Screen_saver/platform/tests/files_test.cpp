@@ -11,6 +11,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The separator of the system the tests run on.
+const std::string kSep(1, static_cast<char>(fs::path::preferred_separator));
+
 class FilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -40,21 +43,21 @@ class FilesTest : public ::testing::Test {
 TEST_F(FilesTest, ListsMatchesByNameWithoutRegardToCase) {
   for (const char* name : {"c.gif", "A.GIF", "b.Gif", "d.jpg", "e.gif.txt"}) Put(name, "x");
   fs::create_directory(dir / "sub.gif");
-  EXPECT_EQ(files::ListFiles(Path("*.gif"), "/"),
+  EXPECT_EQ(files::ListFiles(Path("*.gif"), kSep),
             (std::vector<std::string>{"A.GIF", "b.Gif", "c.gif"}));
-  EXPECT_EQ(files::ListFiles(Path("").append("/"), "/").size(), 5u) << "folder lists every file";
-  EXPECT_EQ(files::ListFiles(Path("d.jpg"), "/"), std::vector<std::string>{"d.jpg"});
-  EXPECT_TRUE(files::ListFiles(Path("sub.gif"), "/").empty()) << "a folder is no file";
-  EXPECT_TRUE(files::ListFiles(Path("missing/*.gif"), "/").empty());
-  EXPECT_TRUE(files::ListFiles("", "/").empty());
+  EXPECT_EQ(files::ListFiles(Path(""), kSep).size(), 5u) << "folder lists every file";
+  EXPECT_EQ(files::ListFiles(Path("d.jpg"), kSep), std::vector<std::string>{"d.jpg"});
+  EXPECT_TRUE(files::ListFiles(Path("sub.gif"), kSep).empty()) << "a folder is no file";
+  EXPECT_TRUE(files::ListFiles(Path("missing/*.gif"), kSep).empty());
+  EXPECT_TRUE(files::ListFiles("", kSep).empty());
 }
 
 TEST_F(FilesTest, HiddenFilesAreNoOrdinaryFiles) {
   for (const char* name : {".hidden.gif", "._a.gif", "a.gif", ".Halvek_Clock.ini.tmp"})
     Put(name, "x");
-  EXPECT_EQ(files::ListFiles(Path("*.gif"), "/"), std::vector<std::string>{"a.gif"});
-  EXPECT_EQ(files::ListFiles(Path("").append("/"), "/"), std::vector<std::string>{"a.gif"});
-  EXPECT_TRUE(files::ListFiles(Path(".hidden.gif"), "/").empty()) << "not even named in full";
+  EXPECT_EQ(files::ListFiles(Path("*.gif"), kSep), std::vector<std::string>{"a.gif"});
+  EXPECT_EQ(files::ListFiles(Path(""), kSep), std::vector<std::string>{"a.gif"});
+  EXPECT_TRUE(files::ListFiles(Path(".hidden.gif"), kSep).empty()) << "not even named in full";
 }
 
 TEST(PatternList, MatchesAnyPatternOfTheList) {
