@@ -91,8 +91,4 @@ frmFILE& Form1::Files() {
   return *files_;
 }
 
-std::string Form1::ProgramFile(const std::string& name) const {
-  return system_.ProgramFolder() + system_.PathSeparator() + name;
-}
-
 }  // namespace hc

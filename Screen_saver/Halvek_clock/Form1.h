@@ -11,6 +11,7 @@
 
 #include "Module1.h"
 #include "common_dialog.h"
+#include "data_files.h"
 #include "model/window.h"
 #include "system.h"
 
@@ -91,9 +92,9 @@ class Form1 {
   float HSizeSetting() const;
   bool Clock2Setting() const;
 
-  // Paths in the program's folder.
-  std::string ProgramFile(const std::string& name) const;
-  std::string SettingsPath() const { return ProgramFile("Halvek_Clock.ini"); }
+  // The settings file and the background pictures, beside the program or in the user's
+  // own folder.
+  DataFiles UserFiles() const { return DataFiles(system_); }
 
  private:
   void CreateElements();

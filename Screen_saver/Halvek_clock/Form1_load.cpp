@@ -80,8 +80,8 @@ void Form1::Form_Load() {
 
 void Form1::ReadSettings() {
   const char sep = system_.DecimalSeparator();
-  const std::string path = SettingsPath();
-  const SettingsRead read = ReadSettingsFile(system_, path, module.IniValue);
+  const SettingsRead read =
+      ReadSettingsFile(system_, UserFiles().ForReading(kSettingsFile), module.IniValue);
   if (read == SettingsRead::kRead) {
     const IniTable& t = module.IniValue;
     module.ViewTime = SlotNumber(t[kViewTime], sep).value_or(0);
@@ -113,7 +113,8 @@ void Form1::ReadSettings() {
   // on the defaults and leaves it alone.
   if (read == SettingsRead::kUnreadable) return;
   // A folder that cannot be written leaves the clock running on the defaults.
-  system_.WriteLines(path, DefaultSettingsLines(module, Options().chkBG(0).Value(), sep));
+  system_.WriteLines(UserFiles().ForWriting(kSettingsFile),
+                     DefaultSettingsLines(module, Options().chkBG(0).Value(), sep));
 }
 
 void Form1::CreateCircles() {

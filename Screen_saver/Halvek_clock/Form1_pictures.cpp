@@ -9,7 +9,7 @@ namespace hc {
 
 void Form1::DoBackGround() {
   const bool ticked = Options().chkBG(0).Value() == 1;
-  const std::string background = ProgramFile("Halvek_Clock_bg.jpg");
+  const std::string background = UserFiles().ForReading(kBackgroundFile);
   if (ticked && !system_.FirstFile(background).empty()) {
     // A picture that cannot be read leaves the window as it is.
     if (Picture p = system_.LoadPicture(background)) window.SetPicture(p);

@@ -53,9 +53,9 @@ void Form2::lblCH_Click() {
   files.Drive1.SetDrive(system_.DriveOf(system_.ProgramFolder()));
   files.Dir1.SetPath(system_.ProgramFolder());
   files.File1.SetPath(files.Dir1.Path());
-  const std::string background = clock_.ProgramFile("Halvek_Clock_bg.jpg");
+  const std::string background = clock_.UserFiles().ForReading(kBackgroundFile);
   if (!system_.FirstFile(background).empty()) {
-    files.txtFP.SetText(files.File1.Path() + system_.PathSeparator() + "Halvek_Clock_bg.jpg");
+    files.txtFP.SetText(background);
     if (Picture p = system_.LoadPicture(files.txtFP.Text())) files.imgPREW.SetPicture(p);
   }
   const std::string hint = std::to_string(clock_.ScreenW / kTwipsPerPixel) + "x" +

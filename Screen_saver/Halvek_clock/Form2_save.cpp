@@ -44,13 +44,14 @@ void Form2::Save() {
   shown.font_name = clock_.lblS(2).GetFont().Name();
   shown.clock2 = chkBG(1).Value();
   const auto lines = SaveSettingsLines(module_, shown, system_.DecimalSeparator());
-  if (const FileError error = system_.WriteLines(clock_.SettingsPath(), lines)) {
+  if (const FileError error =
+          system_.WriteLines(clock_.UserFiles().ForWriting(kSettingsFile), lines)) {
     // Ending here would lose every choice: the dialog stays open for another try.
     ReportFailure(module_.MsgNotSaved, error);
     return;
   }
 
-  const std::string kept = clock_.ProgramFile("Halvek_Clock_tmp.jpg");
+  const std::string kept = clock_.UserFiles().ForReading(kKeptBackgroundFile);
   if (!system_.FirstFile(kept).empty()) {
     if (const FileError error = system_.RemoveFile(kept))
       ReportFailure(module_.MsgFileFailed, error);
@@ -59,10 +60,11 @@ void Form2::Save() {
 }
 
 void Form2::Cancel() {
-  const std::string kept = clock_.ProgramFile("Halvek_Clock_tmp.jpg");
+  const std::string kept = clock_.UserFiles().ForReading(kKeptBackgroundFile);
   if (!system_.FirstFile(kept).empty()) {
     // The kept picture is removed only once it is back in place.
-    if (const FileError error = system_.FileCopy(kept, clock_.ProgramFile("Halvek_Clock_bg.jpg")))
+    if (const FileError error =
+            system_.FileCopy(kept, clock_.UserFiles().ForWriting(kBackgroundFile)))
       ReportFailure(module_.MsgFileFailed, error);
     else if (const FileError removed = system_.RemoveFile(kept))
       ReportFailure(module_.MsgFileFailed, removed);

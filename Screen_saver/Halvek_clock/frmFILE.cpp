@@ -141,7 +141,7 @@ void frmFILE::cmdОК_Click() {
 
 void frmFILE::ChooseBackground() {
   const std::string chosen = txtFP.Text();
-  const std::string background = clock_.ProgramFile("Halvek_Clock_bg.jpg");
+  const std::string background = clock_.UserFiles().ForReading(kBackgroundFile);
   if (chosen != background) {
     // Only a readable picture may replace the background, and only once the old one is kept.
     std::string reason;
@@ -150,10 +150,10 @@ void frmFILE::ChooseBackground() {
                      kAttention);
       return;
     }
-    const std::string kept = clock_.ProgramFile("Halvek_Clock_tmp.jpg");
+    const std::string kept = clock_.UserFiles().ForWriting(kKeptBackgroundFile);
     const bool had_background = !system_.FirstFile(background).empty();
     FileError error = system_.FileCopy(had_background ? background : chosen, kept);
-    if (!error) error = system_.FileCopy(chosen, background);
+    if (!error) error = system_.FileCopy(chosen, clock_.UserFiles().ForWriting(kBackgroundFile));
     if (error) {
       system_.MsgBox(module_.MsgFileFailed + "\r\n" + error.message, MsgButtons::kOk,
                      MsgIcon::kInformation, kAttention);

@@ -190,4 +190,24 @@ std::string FolderProblem(const std::string& folder) {
   return ec ? folder + ": " + Describe(ec) : std::string();
 }
 
+bool Writable(const std::string& folder) {
+  // Asking the file system is the only sure test (access rights, read-only mounts, ACLs):
+  // a probe file is made and removed at once.
+  const fs::path probe = PathFromUtf8(folder) / ".hc_writable_probe";
+  {
+    std::ofstream out(probe, std::ios::binary);
+    if (!out) return false;
+  }
+  std::error_code ec;
+  fs::remove(probe, ec);
+  return true;
+}
+
+FileError MakeFolder(const std::string& folder) {
+  std::error_code ec;
+  fs::create_directories(PathFromUtf8(folder), ec);
+  if (ec) return {folder + ": " + Describe(ec)};
+  return {};
+}
+
 }  // namespace hc::files

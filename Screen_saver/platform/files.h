@@ -33,6 +33,9 @@ FileError WriteLines(const std::string& path, const std::vector<std::string>& li
 std::vector<std::string> SubFolders(const std::string& folder);
 // Why `folder` cannot be listed; empty when it can.
 std::string FolderProblem(const std::string& folder);
+// Whether this process may make files in `folder`.
+bool Writable(const std::string& folder);
+FileError MakeFolder(const std::string& folder);
 
 // Writes the bytes to a temporary name beside `path` and renames it over `path`.
 FileError WriteFileAtomically(const std::string& path, const std::string& bytes);

@@ -51,6 +51,9 @@ class ForwardingSystem : public System {
     return inner_.SubFolders(folder);
   }
   FileError CheckFolder(const std::string& folder) override { return inner_.CheckFolder(folder); }
+  bool FolderWritable(const std::string& folder) override { return inner_.FolderWritable(folder); }
+  FileError MakeFolder(const std::string& folder) override { return inner_.MakeFolder(folder); }
+  std::string UserDataFolder() override { return inner_.UserDataFolder(); }
   char DecimalSeparator() override { return inner_.DecimalSeparator(); }
   void SetCursorPos(int x, int y) override { inner_.SetCursorPos(x, y); }
   std::string SystemFolder() override { return inner_.SystemFolder(); }

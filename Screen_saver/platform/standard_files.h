@@ -33,6 +33,8 @@ class StandardFiles : public System {
   FileError CheckFolder(const std::string& folder) override {
     return {files::FolderProblem(folder)};
   }
+  bool FolderWritable(const std::string& folder) override { return files::Writable(folder); }
+  FileError MakeFolder(const std::string& folder) override { return files::MakeFolder(folder); }
 };
 
 }  // namespace hc

@@ -66,6 +66,13 @@ class System {
   // wildcard pattern matched without regard to case), in listing order. A folder path
   // ending in the separator matches every ordinary file in it; a plain path matches itself.
   virtual std::vector<std::string> ListFiles(const std::string& pattern) = 0;
+  // Whether files can be made in the folder.
+  virtual bool FolderWritable(const std::string& folder) = 0;
+  // Makes the folder and the folders above it that are missing.
+  virtual FileError MakeFolder(const std::string& folder) = 0;
+  // The user's own folder for the program's settings and pictures, used when the program's
+  // folder cannot be written; empty where there is none.
+  virtual std::string UserDataFolder() = 0;
   // The first match of ListFiles, or empty: the existence test.
   std::string FirstFile(const std::string& pattern) {
     auto names = ListFiles(pattern);

@@ -90,6 +90,30 @@ std::optional<std::vector<std::string>> FakeSystem::ReadLines(const std::string&
   return StandardFiles::ReadLines(path);
 }
 
+bool FakeSystem::FolderWritable(const std::string& folder) {
+  const auto& ro = read_only_folders;
+  return std::find(ro.begin(), ro.end(), folder) == ro.end() &&
+         StandardFiles::FolderWritable(folder);
+}
+
+namespace {
+
+std::string FolderPart(const std::string& path) {
+  return files::Utf8Of(files::PathFromUtf8(path).parent_path());
+}
+
+}  // namespace
+
+FileError FakeSystem::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+  if (!FolderWritable(FolderPart(path))) return {path + ": Permission denied"};
+  return StandardFiles::WriteLines(path, lines);
+}
+
+FileError FakeSystem::FileCopy(const std::string& from, const std::string& to) {
+  if (!FolderWritable(FolderPart(to))) return {to + ": Permission denied"};
+  return StandardFiles::FileCopy(from, to);
+}
+
 DateTime FakeSystem::Now() {
   return AddSeconds(start_time, elapsed_ms / 1000);
 }

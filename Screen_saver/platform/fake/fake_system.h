@@ -51,6 +51,10 @@ class FakeSystem : public StandardFiles {
   std::vector<std::string> unready_folders;
   // Files that exist but cannot be read (as for another user's file without read rights).
   std::vector<std::string> unreadable_files;
+  // Folders where no file can be made, as a system folder is for an ordinary user.
+  std::vector<std::string> read_only_folders;
+  // The user's own folder; empty: none.
+  std::string user_data_folder;
   // Runs while a window is shown modally; it must hide the window to return.
   std::function<void(Window&)> modal_script;
 
@@ -68,6 +72,10 @@ class FakeSystem : public StandardFiles {
   bool AnotherInstance() override { return another_instance; }
   std::string DriveOf(const std::string& path) override;
   std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
+  FileError WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+  FileError FileCopy(const std::string& from, const std::string& to) override;
+  bool FolderWritable(const std::string& folder) override;
+  std::string UserDataFolder() override { return user_data_folder; }
   ScreenSize Screen() override { return screen; }
   DateTime Now() override;
   Picture LoadPicture(const std::string& path, std::string* error) override;

@@ -1,10 +1,11 @@
 #pragma once
 // A fresh, empty folder of the running test's own, so tests that run side by side never
-// share files.
+// share files, not even the same test run from two build folders at once.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 
 namespace hc::fake {
@@ -14,7 +15,9 @@ inline std::filesystem::path FreshTestFolder(const std::string& prefix) {
   std::string name = std::string(info->test_suite_name()) + "_" + info->name();
   for (char& c : name)
     if (c == '/') c = '_';
-  const auto folder = std::filesystem::temp_directory_path() / (prefix + name);
+  static const unsigned run = std::random_device{}();
+  const auto folder =
+      std::filesystem::temp_directory_path() / (prefix + name + "_" + std::to_string(run));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   return folder;

@@ -107,6 +107,15 @@ std::string ChooseSystemFolder(const std::string& home,
   return is_folder(shared) ? shared : home + "/.local/bin";
 }
 
+std::string UserConfigFolder(const char* xdg_config_home, const std::string& home,
+                             const std::string& program) {
+  // A relative value is invalid by the base directory rules and is ignored.
+  if (xdg_config_home && xdg_config_home[0] == '/')
+    return std::string(xdg_config_home) + "/" + program;
+  if (home.empty()) return "";
+  return home + "/.config/" + program;
+}
+
 std::string InstanceLockPath(const std::string& program_file, unsigned uid,
                              const char* runtime_dir) {
   std::string name = fs::path(program_file).filename().string();

@@ -31,6 +31,11 @@ std::vector<std::string> DrivesFrom(const std::vector<std::string>& mount_points
 std::string ChooseSystemFolder(const std::string& home,
                                const std::function<bool(const std::string&)>& is_folder);
 
+// The program's folder among the user's settings: under $XDG_CONFIG_HOME when it is an
+// absolute path, else under ~/.config; empty without either.
+std::string UserConfigFolder(const char* xdg_config_home, const std::string& home,
+                             const std::string& program);
+
 // The per-user lock file of a program: in the runtime folder when there is one, else /tmp.
 std::string InstanceLockPath(const std::string& program_file, unsigned uid,
                              const char* runtime_dir);

@@ -57,6 +57,10 @@ std::string LinuxSystem::SystemFolder() {
   });
 }
 
+std::string LinuxSystem::UserDataFolder() {
+  return host::UserConfigFolder(std::getenv("XDG_CONFIG_HOME"), Home(), "HalvekClock");
+}
+
 std::vector<std::vector<std::string>> LinuxSystem::ScreensaverSettingsCommands(
     const std::string& target_folder, const std::string& /*installed_file*/) {
   // The X screensaver's settings take no program from the command line (they refuse any

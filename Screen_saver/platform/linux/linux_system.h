@@ -19,6 +19,7 @@ class LinuxSystem : public StandardFiles {
   DateTime Now() override;
   std::vector<std::string> Drives() override;
   std::string SystemFolder() override;
+  std::string UserDataFolder() override;
   std::string ScreensaverFileName() override { return "HalvekClock"; }
   std::vector<std::vector<std::string>> ScreensaverSettingsCommands(
       const std::string& target_folder, const std::string& installed_file) override;

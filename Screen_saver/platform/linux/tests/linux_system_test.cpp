@@ -168,6 +168,16 @@ TEST_F(Instance, ClaimOfAKilledRunIsFree) {
   EXPECT_FALSE(BareLinuxSystem().AnotherInstance());
 }
 
+TEST(UserFolder, ConfigHomeWhenAbsoluteElseTheHomesConfigFolder) {
+  EXPECT_EQ(host::UserConfigFolder("/cfg", "/home/u", "HalvekClock"), "/cfg/HalvekClock");
+  EXPECT_EQ(host::UserConfigFolder(nullptr, "/home/u", "HalvekClock"),
+            "/home/u/.config/HalvekClock");
+  EXPECT_EQ(host::UserConfigFolder("", "/home/u", "HalvekClock"), "/home/u/.config/HalvekClock");
+  EXPECT_EQ(host::UserConfigFolder("relative", "/home/u", "HalvekClock"),
+            "/home/u/.config/HalvekClock");
+  EXPECT_EQ(host::UserConfigFolder(nullptr, "", "HalvekClock"), "");
+}
+
 TEST(LockPath, RuntimeFolderOrTmpAndTheUser) {
   EXPECT_EQ(host::InstanceLockPath("/opt/hc/HalvekClock", 1000, "/run/user/1000"),
             "/run/user/1000/HalvekClock-1000.lock");

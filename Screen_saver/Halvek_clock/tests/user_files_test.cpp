@@ -1,0 +1,90 @@
+// The settings file and the background in the user's own folder when the program's folder
+// cannot be written, as for a screensaver installed in a system folder.
+
+#include <functional>
+#include <string>
+
+#include "clock_fixture.h"
+
+namespace hc::testing {
+namespace {
+
+class UserFiles : public ClockTest {
+ protected:
+  UserFiles() { system.user_data_folder = Path("own"); }
+  void ReadOnlyProgramFolder() { system.read_only_folders = {system.program_folder}; }
+  // Starts, saves from the options dialog, and starts again.
+  void SaveAndRestart(const std::function<void()>& change) {
+    system.command_line = "/c";
+    Start();
+    change();
+    pump.Click(Options().cmdOK(0));
+    ASSERT_TRUE(system.ended);
+    system.ended = false;
+    system.command_line = "/s";
+    Start();
+  }
+};
+
+TEST_F(UserFiles, AWritableProgramFolderKeepsEverythingBesideTheProgram) {
+  SaveAndRestart([&] { pump.Click(Options().optWT(1)); });
+  EXPECT_EQ(Settings().substr(0, 12), "ViewTime=1\r\n");
+  EXPECT_FALSE(Exists("own")) << "the user's folder is not even made";
+  EXPECT_EQ(clock->module.ViewTime, 1);
+}
+
+TEST_F(UserFiles, AReadOnlyProgramFolderSavesInTheUsersFolderAndTheNextStartReadsIt) {
+  ReadOnlyProgramFolder();
+  Start();
+  EXPECT_EQ(ReadFile("own/Halvek_Clock.ini"), kDefaultFile) << "the defaults go there too";
+  EXPECT_FALSE(Exists("Halvek_Clock.ini"));
+
+  SaveAndRestart([&] { pump.Click(Options().optWT(1)); });
+  EXPECT_TRUE(system.messages.empty()) << "Save worked: no failure to report";
+  EXPECT_EQ(ReadFile("own/Halvek_Clock.ini").substr(0, 12), "ViewTime=1\r\n");
+  EXPECT_EQ(clock->module.ViewTime, 1);
+}
+
+TEST_F(UserFiles, TheUsersOwnFileIsReadFirstAndSavedWhereItWasRead) {
+  PutSettings("ViewTime=0\r\nShapeWidth=0\r\n");
+  PutFile("own/Halvek_Clock.ini", "ViewTime=1\r\nShapeWidth=1\r\n");
+  SaveAndRestart([&] { pump.Click(Options().optSW(0)); });
+  EXPECT_EQ(clock->module.ViewTime, 1) << "the user's copy was read, and saved again";
+  EXPECT_EQ(clock->module.ShapeWidth, 0);
+  EXPECT_EQ(Settings(), "ViewTime=0\r\nShapeWidth=0\r\n") << "the copy beside is untouched";
+}
+
+TEST_F(UserFiles, ABackgroundChosenUnderAReadOnlyFolderGoesToTheUsersFolder) {
+  PutFile("Halvek_Clock_bg.jpg", Gif(10, 10));
+  PutFile("pics/new.gif", Gif(20, 20));
+  PutSettings(
+      std::string(kDefaultFile).replace(std::string(kDefaultFile).find("Back=0"), 6, "Back=1"));
+  ReadOnlyProgramFolder();
+  system.command_line = "/c";
+  Form1& c = Start();
+  ASSERT_TRUE(c.window.GetPicture());
+  EXPECT_EQ(c.window.GetPicture()->WidthPx(), 10) << "the packaged background shows";
+
+  system.modal_script = [&](Window&) {
+    frmFILE& f = Files();
+    EXPECT_EQ(f.txtFP.Text(), Path("Halvek_Clock_bg.jpg"));
+    f.Dir1.SetPath(Path("pics"));
+    f.File1.SetFileName("new.gif");
+    pump.Click(f.File1);
+    pump.Click(f.cmdОК);
+  };
+  pump.Click(Options().lblCH);
+  EXPECT_TRUE(system.messages.empty());
+  EXPECT_EQ(ReadFile("own/Halvek_Clock_bg.jpg"), Gif(20, 20));
+  EXPECT_EQ(ReadFile("own/Halvek_Clock_tmp.jpg"), Gif(10, 10));
+  EXPECT_EQ(ReadFile("Halvek_Clock_bg.jpg"), Gif(10, 10)) << "the program's folder is untouched";
+  EXPECT_EQ(c.window.GetPicture()->WidthPx(), 20);
+
+  pump.Click(Options().cmdOK(1));
+  EXPECT_EQ(ReadFile("own/Halvek_Clock_bg.jpg"), Gif(10, 10)) << "Cancel puts the old one back";
+  EXPECT_FALSE(Exists("own/Halvek_Clock_tmp.jpg"));
+  EXPECT_TRUE(system.messages.empty());
+}
+
+}  // namespace
+}  // namespace hc::testing
