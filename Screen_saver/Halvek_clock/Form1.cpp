@@ -27,6 +27,7 @@ void Form1::CreateElements() {
   window.SetPointer(Pointer::kBlank);
   window.on_key_press = [this](std::uint16_t key) { Form_KeyPress(key); };
   window.on_mouse_move = [this] { Form_MouseMove(); };
+  window.on_resize = [this] { Form_Resize(); };
 
   lblF1.SetText("Click <1> for setup");
   lblF1.Move(0, 0, 3015, 615);

@@ -75,6 +75,9 @@ class Form1 {
   void CheckCommandLine();
   void Form_KeyPress(std::uint16_t KeyAscii);
   void Form_MouseMove();
+  // The window took another size (a screensaver host's window did): the face is laid out
+  // for it again.
+  void Form_Resize();
 
   void Timer4_Timer();
   void TimerSHOW_Timer();
@@ -102,6 +105,8 @@ class Form1 {
   void ApplyCentrePicture();
   void CreateCircles();
   void FillSwatches();
+  void PlaceHint();
+  void CentreOnScreen(Element& e);
 
   System& system_;
   std::function<void(Window&)> attach_;

@@ -48,8 +48,7 @@ void Form1::Form_Load() {
   window.Resize(ScreenW, ScreenH);
   StartTime = system_.Now().TimeOfDay();
 
-  lblF1.SetLeft(ScreenW - lblF1.Width());
-  lblF1.SetTop(ScreenH - lblF1.Height());
+  PlaceHint();
   lblF1.SetForeColor(Rgb(90, 90, 90));
 
   module.HintPicture = Files().lblSovet.Text();
@@ -147,8 +146,7 @@ void Form1::CreateCircles() {
       s.SetBorderColor(colour(kSColor));
       s.SetBorderWidth(1);
       s.SetFillColor(0);
-      s.SetTop(ScreenH / 2 - Whole(s.Height()) / 2);
-      s.SetLeft(ScreenW / 2 - Whole(s.Width()) / 2);
+      CentreOnScreen(s);
       CenterTop = Whole(s.Top());
       CenterLeft = Whole(s.Left());
       CenterRadius = Whole(s.Width()) / 2;
@@ -183,8 +181,7 @@ void Form1::ApplyCentrePicture() {
     options.txtOUT.SetText(module.IniValue[kPicCenter]);
   }
   if (!Pict(0).HasPicture()) Pict(0).SetPicture(picTMP1.GetPicture());
-  Pict(0).SetTop(ScreenH / 2 - Whole(Pict(0).Height()) / 2);
-  Pict(0).SetLeft(ScreenW / 2 - Whole(Pict(0).Width()) / 2);
+  CentreOnScreen(Pict(0));
 }
 
 void Form1::FillSwatches() {
@@ -193,6 +190,32 @@ void Form1::FillSwatches() {
   options.txtCOLOR(3).SetBackColor(ShapeS(3).FillColor());
   for (int k = 0; k <= 2; ++k)
     options.txtCOLOR(k).SetText(options.SizeText(lblS(k).GetFont().Size()));
+}
+
+void Form1::PlaceHint() {
+  lblF1.SetLeft(ScreenW - lblF1.Width());
+  lblF1.SetTop(ScreenH - lblF1.Height());
+}
+
+void Form1::CentreOnScreen(Element& e) {
+  e.SetTop(ScreenH / 2 - Whole(e.Height()) / 2);
+  e.SetLeft(ScreenW / 2 - Whole(e.Width()) / 2);
+}
+
+void Form1::Form_Resize() {
+  ScreenW = Whole(window.Width());
+  ScreenH = Whole(window.Height());
+  PlaceHint();
+  CentreOnScreen(Pict(0));
+  CentreOnScreen(ShapeS(1));
+  CenterTop = Whole(ShapeS(1).Top());
+  CenterLeft = Whole(ShapeS(1).Left());
+  if (Clock2Setting()) {
+    // The dial made for the new size, or none: the old one would lie off centre.
+    window.SetPicture(nullptr);
+    DoClock2();
+  }
+  Do_Lines();
 }
 
 float Form1::HSizeSetting() const {

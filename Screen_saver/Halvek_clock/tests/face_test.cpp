@@ -375,5 +375,52 @@ TEST_F(Face, ATickRepaintsOnlyWhatMoved) {
   EXPECT_FALSE(pump.TakeWindowChanged(c.window));
 }
 
+TEST_F(Face, AResizedWindowLaysTheFaceOutForItsNewSize) {
+  struct Case {
+    const char* name;
+    int clock2;
+    int width_px, height_px;
+    int dial_width_px;  // 0: no dial picture
+  };
+  for (const Case& k : {Case{"smaller", 0, 800, 600, 0}, Case{"wider", 0, 1920, 1080, 0},
+                        Case{"dial to a dial size", 1, 1920, 1080, 1920},
+                        Case{"dial to no dial size", 1, 800, 600, 0}}) {
+    clock.reset();
+    system.elapsed_ms = 0;
+    PutSettings(File(0, k.clock2));
+    Form1& c = StartAndTickAt(10, 8, 0);
+    const double w = k.width_px * 15.0, h = k.height_px * 15.0;
+    pump.Resize(c.window, w, h);
+    EXPECT_EQ(c.ScreenW, w) << k.name;
+    EXPECT_EQ(c.CenterLeft + c.CenterRadius, w / 2) << k.name;
+    EXPECT_EQ(c.CenterTop + c.CenterRadius, h / 2) << k.name;
+    EXPECT_EQ(CentreX(c.ShapeS(1)), w / 2) << k.name;
+    EXPECT_NEAR(c.Pict(0).Left() + c.Pict(0).Width() / 2, w / 2, 1) << k.name;
+    EXPECT_EQ(c.lblF1.Left() + c.lblF1.Width(), w) << k.name;
+    EXPECT_EQ(c.lblF1.Top() + c.lblF1.Height(), h) << k.name;
+    // The seconds circle at 10:08:00 stands straight above the new centre, at its orbit.
+    EXPECT_NEAR(CentreX(c.ShapeS(2)), w / 2, kTwipTolerance) << k.name;
+    EXPECT_NEAR(c.LineS(2).X1(), w / 2, kTwipTolerance) << k.name;
+    if (k.dial_width_px) {
+      ASSERT_TRUE(c.window.GetPicture()) << k.name;
+      EXPECT_EQ(c.window.GetPicture()->WidthPx(), k.dial_width_px) << k.name;
+    } else {
+      EXPECT_FALSE(c.window.GetPicture()) << k.name;
+    }
+  }
+}
+
+TEST_F(Face, InAHostsWindowKeysAndMovesLeaveTheClockRunning) {
+  Form1& c = Start();
+  pump.RefuseInput();
+  for (int i = 0; i < 10; ++i) pump.MouseMove(c.window);
+  pump.KeyPress(c.window, 'x');
+  pump.KeyPress(c.window, '1');
+  EXPECT_FALSE(system.ended);
+  EXPECT_FALSE(Options().window.Visible());
+  pump.Advance(1000);
+  EXPECT_EQ(c.TickCount, 1);
+}
+
 }  // namespace
 }  // namespace hc::testing

@@ -75,6 +75,10 @@ void EventPump::Click(Element& element) {
   delivery_.Click(element);
 }
 
+void EventPump::Resize(Window& window, double width, double height) {
+  delivery_.Resize(window, width, height);
+}
+
 std::vector<RectTwips> EventPump::TakeChanged(const Window& window) {
   for (auto& w : watches_)
     if (&w->window == &window) return std::exchange(w->changed, {});

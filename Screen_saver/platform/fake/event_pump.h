@@ -29,6 +29,10 @@ class EventPump {
   void KeyPress(Window& window, std::uint16_t code);
   void MouseMove(Window& window);
   void Click(Element& element);
+  // The window's host resizes it to `width` x `height` twips.
+  void Resize(Window& window, double width, double height);
+  // Input stops, as in a window a screensaver host owns.
+  void RefuseInput() { delivery_.SetInputAccepted(false); }
 
   // Areas reported changed on the window since the last call.
   std::vector<RectTwips> TakeChanged(const Window& window);

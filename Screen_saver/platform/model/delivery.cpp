@@ -26,24 +26,30 @@ void Delivery::Tick(const Timer& timer) const {
 }
 
 void Delivery::MouseMove(Window& window) const {
-  if (Open() && window.on_mouse_move) window.on_mouse_move();
+  if (Accepting() && window.on_mouse_move) window.on_mouse_move();
 }
 
 void Delivery::CloseRequest(Window& window) const {
-  if (Open() && window.on_close_request) window.on_close_request();
+  if (Accepting() && window.on_close_request) window.on_close_request();
 }
 
 void Delivery::Click(Element& element) const {
-  if (Open()) element.UserClick();
+  if (Accepting()) element.UserClick();
 }
 
 void Delivery::Edit(TextBox& box, std::string text) const {
-  if (Open()) box.UserEdit(std::move(text));
+  if (Accepting()) box.UserEdit(std::move(text));
+}
+
+void Delivery::Resize(Window& window, double width, double height) const {
+  if (!Open()) return;
+  window.Resize(width, height);
+  if (window.on_resize) window.on_resize();
 }
 
 bool Delivery::KeyPress(Window& window, KeyKind key, std::optional<std::uint16_t> character,
                         const Element* focused) const {
-  if (!Open()) return true;
+  if (!Accepting()) return true;
   if (window.on_key_press) {
     if (!character) return false;
     window.on_key_press(*character);

@@ -35,6 +35,11 @@ class Delivery {
   // A user's click on an element.
   void Click(Element& element) const;
   void Edit(TextBox& box, std::string text) const;
+  // The window's host gave it another size, in twips; delivered even while input is off.
+  void Resize(Window& window, double width, double height) const;
+
+  // A window embedded in a screensaver host takes no input: the host owns keys and mouse.
+  void SetInputAccepted(bool accepted) { input_accepted_ = accepted; }
 
   // A key pressed while `window` is active; `character` is empty for keys that make none
   // (Shift, arrows, function keys). A window with a key handler takes every key that makes
@@ -50,7 +55,10 @@ class Delivery {
   }
 
  private:
+  bool Accepting() const { return Open() && input_accepted_; }
+
   std::function<bool()> ended_;
+  bool input_accepted_ = true;
 };
 
 }  // namespace hc

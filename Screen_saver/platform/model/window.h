@@ -86,6 +86,7 @@ class Window {
   std::function<void(std::uint16_t)> on_key_press;  // keys that produce a character
   std::function<void()> on_mouse_move;              // over the window's own surface
   std::function<void()> on_close_request;           // the window's own close control
+  std::function<void()> on_resize;                  // a host gave the window another size
 
   void SetObserver(WindowObserver* o) { observer_ = o; }
   WindowObserver* Observer() const { return observer_; }

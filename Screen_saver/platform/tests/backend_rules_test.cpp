@@ -211,5 +211,24 @@ TEST_F(Keys, NothingIsDeliveredOnceTheProgramHasEnded) {
   EXPECT_EQ(box.Text(), "typed");
 }
 
+TEST_F(Keys, AWindowInAHostTakesNoInputButTicksAndResizes) {
+  Timer& timer = clock.Add<Timer>("Timer4");
+  timer.on_tick = [this] { log.push_back("tick"); };
+  clock.on_mouse_move = [this] { log.push_back("move"); };
+  clock.on_resize = [this] { log.push_back("resize"); };
+  delivery.SetInputAccepted(false);
+  EXPECT_TRUE(delivery.KeyPress(clock, KeyKind::kOther, 'q', nullptr)) << "swallowed";
+  delivery.MouseMove(clock);
+  delivery.Click(save);
+  delivery.Tick(timer);
+  delivery.Resize(clock, 9000, 6000);
+  EXPECT_EQ(log, (std::vector<std::string>{"tick", "resize"}));
+  EXPECT_EQ(clock.Width(), 9000);
+  EXPECT_EQ(clock.Height(), 6000);
+  ended = true;
+  delivery.Resize(clock, 100, 100);
+  EXPECT_EQ(clock.Width(), 9000) << "nothing after the end";
+}
+
 }  // namespace
 }  // namespace hc
