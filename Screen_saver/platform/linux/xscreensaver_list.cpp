@@ -119,7 +119,8 @@ std::optional<std::string> WithProgram(const std::string& text, const std::strin
     }
     if (ValueNames(value, program_name)) return std::nullopt;
 
-    // The entry goes first, so the line that closes the list stays the one that closes it.
+    // The entry goes below the resource's first line, so the line that closes the list
+    // stays the one that closes it.
     std::vector<Line> inserted;
     if (lines[i].continued()) {
       inserted.push_back({EntryLine(program_name, command, true)});

@@ -16,9 +16,9 @@ inline constexpr char kHacksFolder[] = "/usr/libexec/xscreensaver";
 // hacks folder, otherwise the full path, quoted for the shell when it needs to be.
 std::string HackCommand(const std::string& installed_file);
 
-// `text` with an entry for `command` at the head of its programs list (a list is added when
-// there is none); nothing when an entry already runs or is labelled `program_name`, enabled
-// or not. Everything else in the text stays as it was.
+// `text` with an entry for `command` below the line that starts its programs list (one is added
+// when there is none); nothing when an entry already runs or is labelled `program_name`, enabled or
+// not. Everything else in the text stays as it was.
 std::optional<std::string> WithProgram(const std::string& text, const std::string& program_name,
                                        const std::string& command);
 
