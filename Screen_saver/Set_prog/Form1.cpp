@@ -4,6 +4,7 @@
 #include "display_settings.h"
 #include "install_files.h"
 #include "paths.h"
+#include "registration_report.h"
 #include "setup_picture.h"
 
 namespace hc::setup {
@@ -136,12 +137,13 @@ void Form1::Install() {
   const std::string target = txtSYS.Text();
   const auto results = InstallFiles(system_, system_.ProgramFolder(), target);
   CopyReport = setup::CopyReport(module, results);
-  system_.MsgBox(CopyReport, MsgButtons::kOk, MsgIcon::kInformation, "Result");
-  if (opt(1).Value()) return;
   const std::string installed =
       JoinPath(target, system_.ScreensaverFileName(), system_.PathSeparator());
-  if (!target.empty() && !system_.FirstFile(installed).empty())
-    StartDisplaySettings(system_, target, installed);
+  const bool install = !opt(1).Value() && !target.empty() && !system_.FirstFile(installed).empty();
+  // The settings that open next read the list, so it is changed before they start.
+  if (install) CopyReport += RegistrationReport(module, system_.RegisterScreensaver(installed));
+  system_.MsgBox(CopyReport, MsgButtons::kOk, MsgIcon::kInformation, "Result");
+  if (install) StartDisplaySettings(system_, target, installed);
 }
 
 }  // namespace hc::setup

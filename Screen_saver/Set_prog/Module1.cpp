@@ -44,6 +44,15 @@ void DoSetupLocalisation(Module1& m, Form1& f, float language) {
                            "не возвращён на место рядом с программой установки; он сохранён как "
                            "Halvek_Clock_tmp.jpg"});
   m.MsgNotDeleted = pick({"could not be deleted", "не удалось удалить"});
+
+  m.MsgRegistered = pick({"HalvekClock was added to the list of screensavers in:",
+                          "HalvekClock добавлен в список хранителей экрана в файле:"});
+  m.MsgListedAlready = pick({"HalvekClock is in the list of screensavers already:",
+                             "HalvekClock уже есть в списке хранителей экрана:"});
+  m.MsgNotRegistered =
+      pick({"HalvekClock could not be added to the list of screensavers in:",
+            "Не удалось добавить HalvekClock в список хранителей экрана в файле:"});
+  m.MsgFormerListKept = pick({"the former list is kept as ", "прежний список сохранён как "});
 }
 
 }  // namespace hc::setup

@@ -23,6 +23,13 @@ struct Module1 {
   std::string MsgSwapNameTaken;
   std::string MsgNotRestored;
   std::string MsgNotDeleted;
+  // Headings of the result message's part on the desktop's list of screensavers; the
+  // list's file follows each.
+  std::string MsgRegistered;
+  std::string MsgListedAlready;
+  std::string MsgNotRegistered;
+  // Comes before the name of the copy of the list as it was.
+  std::string MsgFormerListKept;
 };
 
 // Puts the texts of `language` on the window and into the shared strings; a value other

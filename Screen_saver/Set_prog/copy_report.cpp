@@ -4,9 +4,6 @@ namespace hc::setup {
 
 namespace {
 
-constexpr char kLineBreak[] = "\r\n";
-constexpr char kIndent[] = "   ";
-
 std::string Reason(const Module1& m, const FileResult& r) {
   std::string reason;
   switch (r.outcome) {

@@ -9,6 +9,10 @@
 
 namespace hc::setup {
 
+// How every part of the result message parts and indents its lines.
+inline constexpr char kLineBreak[] = "\r\n";
+inline constexpr char kIndent[] = "   ";
+
 // The heading, a line for each file copied or left in place, in order; then, when anything
 // failed, a second heading and a line for each failure with its reason. Lines are joined by
 // CR LF and indented by three spaces.

@@ -62,6 +62,9 @@ class ForwardingSystem : public System {
       const std::string& target_folder, const std::string& installed_file) override {
     return inner_.ScreensaverSettingsCommands(target_folder, installed_file);
   }
+  ScreensaverRegistration RegisterScreensaver(const std::string& installed_file) override {
+    return inner_.RegisterScreensaver(installed_file);
+  }
   bool StartCommand(const std::vector<std::string>& argv) override {
     return inner_.StartCommand(argv);
   }

@@ -43,6 +43,25 @@ struct FileError {
   explicit operator bool() const { return !message.empty(); }
 };
 
+// What became of handing an installed screensaver to the desktop's list of screensavers.
+struct ScreensaverRegistration {
+  enum class Outcome {
+    kNoList,  // the desktop keeps no list this could join
+    kAdded,
+    kListedAlready,
+    kFailed,
+  };
+  Outcome outcome = Outcome::kNoList;
+  // The file that holds the list.
+  std::string list;
+  // Where the list's former text is kept, when there was one to keep.
+  std::string backup;
+  // What went wrong.
+  std::string detail;
+
+  bool operator==(const ScreensaverRegistration&) const = default;
+};
+
 class System {
  public:
   virtual ~System() = default;
@@ -121,6 +140,9 @@ class System {
   // best first; the installer starts the first that starts.
   virtual std::vector<std::vector<std::string>> ScreensaverSettingsCommands(
       const std::string& target_folder, const std::string& installed_file) = 0;
+  // Adds the installed screensaver to the desktop's list of screensavers, unless the list
+  // names it already; a list that is changed keeps a copy of its former text.
+  virtual ScreensaverRegistration RegisterScreensaver(const std::string& installed_file) = 0;
   // Starts a program without a shell and without waiting; false when it could not start.
   virtual bool StartCommand(const std::vector<std::string>& argv) = 0;
 

@@ -42,6 +42,8 @@ class FakeSystem : public StandardFiles {
   std::string system_folder = "/usr/libexec/xscreensaver";
   std::string screensaver_file_name = "HalvekClock";
   bool start_command_works = true;
+  // The answer to every registration of a screensaver.
+  ScreensaverRegistration registration;
   // Answers for the next message boxes, in order; OK when none is left.
   std::deque<MsgResult> answers;
   // Answers of the colour and font choosers, in order; a cancel when none is left.
@@ -62,6 +64,7 @@ class FakeSystem : public StandardFiles {
   std::vector<MessageRecord> messages;
   std::vector<std::pair<int, int>> cursor_moves;
   std::vector<std::vector<std::string>> started_commands;
+  std::vector<std::string> registered_screensavers;
   std::vector<std::string> modal_windows;
   std::vector<Color> color_chooser_opened_with;
   std::vector<FontChoice> font_chooser_opened_with;
@@ -95,6 +98,10 @@ class FakeSystem : public StandardFiles {
   std::vector<std::vector<std::string>> ScreensaverSettingsCommands(
       const std::string& target_folder, const std::string& installed_file) override {
     return {{"screensaver-settings", installed_file}, {"open-folder", target_folder}};
+  }
+  ScreensaverRegistration RegisterScreensaver(const std::string& installed_file) override {
+    registered_screensavers.push_back(installed_file);
+    return registration;
   }
   bool StartCommand(const std::vector<std::string>& argv) override;
   void EndProgram() override { ended = true; }

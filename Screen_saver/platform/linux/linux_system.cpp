@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
@@ -11,6 +12,7 @@
 #include <system_error>
 
 #include "host.h"
+#include "xscreensaver_registration.h"
 
 extern char** environ;
 
@@ -21,6 +23,20 @@ namespace {
 std::string Home() {
   const char* home = std::getenv("HOME");
   return home ? home : "";
+}
+
+// Whether a program of that name is on the search path.
+bool OnPath(const std::string& name) {
+  const char* path = std::getenv("PATH");
+  std::string folders = path ? path : "/usr/bin:/bin";
+  std::size_t start = 0;
+  while (start <= folders.size()) {
+    const auto end = std::min(folders.find(':', start), folders.size());
+    const std::string folder = folders.substr(start, end - start);
+    if (!folder.empty() && ::access((folder + "/" + name).c_str(), X_OK) == 0) return true;
+    start = end + 1;
+  }
+  return false;
 }
 
 }  // namespace
@@ -67,6 +83,12 @@ std::vector<std::vector<std::string>> LinuxSystem::ScreensaverSettingsCommands(
   // file argument), so they are opened as they are; its older releases call them "demo".
   // Without it, the file manager shows the folder that now holds the screensaver.
   return {{"xscreensaver-settings"}, {"xscreensaver-demo"}, {"xdg-open", target_folder}};
+}
+
+ScreensaverRegistration LinuxSystem::RegisterScreensaver(const std::string& installed_file) {
+  // The daemon reads its list from the home folder alone; a list the user already keeps is
+  // joined even while the daemon is not installed (yet).
+  return xscreensaver::Register(Home() + "/.xscreensaver", installed_file, OnPath("xscreensaver"));
 }
 
 bool LinuxSystem::StartCommand(const std::vector<std::string>& argv) {

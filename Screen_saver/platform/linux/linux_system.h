@@ -23,6 +23,7 @@ class LinuxSystem : public StandardFiles {
   std::string ScreensaverFileName() override { return "HalvekClock"; }
   std::vector<std::vector<std::string>> ScreensaverSettingsCommands(
       const std::string& target_folder, const std::string& installed_file) override;
+  ScreensaverRegistration RegisterScreensaver(const std::string& installed_file) override;
   bool StartCommand(const std::vector<std::string>& argv) override;
 
  private:
