@@ -2,11 +2,16 @@
 
 #include <QApplication>
 #include <QFont>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "host_window.h"
+#include "linux/host_window_args.h"
 #include "qt_system.h"
 #include "session.h"
+#include "term_signal.h"
 #include "window_view.h"
 
 namespace hc::qt {
@@ -37,7 +42,18 @@ struct App::Impl {
         pointers(Pointers(args)),
         argc(argc_in),
         application(argc, pointers.data()),
-        system(session, ProgramArguments(argc, pointers.data())) {
+        arguments(ProgramArguments(argc, pointers.data())),
+        request(host::TakeHostWindowArguments(arguments, std::getenv("XSCREENSAVER_WINDOW"))),
+        system(session, arguments),
+        term_signal([this] { session.End(); }) {
+    if (request.hosted && request.error.empty()) {
+      if (auto host = HostWindow::Open(request.window, &request.error))
+        session.HostIn(std::move(host));
+    }
+    if (!request.error.empty()) {
+      std::fprintf(stderr, "HalvekClock: %s\n", request.error.c_str());
+      std::exit(2);
+    }
     // A program without a visible window goes on until it ends itself.
     QApplication::setQuitOnLastWindowClosed(false);
     // The dialogs were laid out for narrow Windows faces; metric-compatible or close
@@ -53,7 +69,11 @@ struct App::Impl {
   int argc;
   QApplication application;
   Session session;
+  // What is left of the arguments once the host's are taken out.
+  std::vector<std::string> arguments;
+  host::HostWindowRequest request;
   QtSystem system;
+  TermSignal term_signal;
 };
 
 App::App(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}

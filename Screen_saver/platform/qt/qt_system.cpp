@@ -1,8 +1,6 @@
 #include "qt_system.h"
 
 #include <QCursor>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include "dialogs.h"
 #include "pictures.h"
@@ -21,10 +19,13 @@ QtSystem::QtSystem(Session& session, const std::vector<std::string>& arguments)
   for (const auto& a : arguments) command_line_ += (command_line_.empty() ? "" : " ") + a;
 }
 
+bool QtSystem::AnotherInstance() {
+  // A host runs one clock for each of its windows.
+  return !session_.Host() && LinuxSystem::AnotherInstance();
+}
+
 ScreenSize QtSystem::Screen() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return {};
-  const QSize size = screen->geometry().size();
+  const QSize size = session_.ScreenRect().size();
   return {static_cast<std::int64_t>(size.width()) * kTwipsPerPixel,
           static_cast<std::int64_t>(size.height()) * kTwipsPerPixel};
 }
@@ -65,7 +66,8 @@ char QtSystem::DecimalSeparator() {
 }
 
 void QtSystem::SetCursorPos(int x, int y) {
-  QCursor::setPos(x, y);
+  // The host owns the pointer.
+  if (!session_.Host()) QCursor::setPos(x, y);
 }
 
 void QtSystem::EndProgram() {

@@ -23,6 +23,7 @@ class QtSystem : public LinuxSystem {
   Session& GetSession() { return session_; }
 
   std::string CommandLine() override { return command_line_; }
+  bool AnotherInstance() override;
   ScreenSize Screen() override;
   Picture LoadPicture(const std::string& path, std::string* error) override;
   Picture DecodePicture(const std::vector<std::uint8_t>& bytes, const std::string& name) override;

@@ -1,14 +1,32 @@
 #include "session.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 
+#include "host_window.h"
 #include "window_view.h"
 
 namespace hc::qt {
 
 Session::Session() = default;
 Session::~Session() = default;
+
+void Session::HostIn(std::unique_ptr<HostWindow> host) {
+  host_ = std::move(host);
+  delivery_.SetInputAccepted(false);
+  host_->on_resized = [this](QSize) {
+    for (const auto& v : views_) v->HostResized();
+  };
+  host_->on_gone = [this] { End(); };
+}
+
+QRect Session::ScreenRect() const {
+  if (host_) return QRect(QPoint(0, 0), host_->Size());
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry() : QRect();
+}
 
 WindowView& Session::Attach(Window& window, System& system) {
   views_.push_back(std::make_unique<WindowView>(window, *this, system));

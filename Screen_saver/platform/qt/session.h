@@ -3,6 +3,7 @@
 // event loops of modal windows.
 
 #include <QEventLoop>
+#include <QRect>
 #include <memory>
 #include <vector>
 
@@ -12,6 +13,7 @@
 
 namespace hc::qt {
 
+class HostWindow;
 class WindowView;
 
 class Session {
@@ -31,6 +33,13 @@ class Session {
   // event reaches the model.
   void End();
 
+  // From now on the full-screen window lives in a screensaver host's window, follows its
+  // size and takes no input; the program ends when the host's window goes away.
+  void HostIn(std::unique_ptr<HostWindow> host);
+  HostWindow* Host() const { return host_.get(); }
+  // Where a full-screen window goes: the host's window, or the primary screen.
+  QRect ScreenRect() const;
+
   // Runs a local event loop until `window` is hidden or the program ends.
   void WaitWhileShown(const Window& window);
   // Called by a view whose window was hidden.
@@ -43,6 +52,7 @@ class Session {
   };
 
   bool ended_ = false;
+  std::unique_ptr<HostWindow> host_;
   Delivery delivery_{[this] { return ended_; }};
   std::vector<std::unique_ptr<WindowView>> views_;
   std::vector<Wait> waits_;

@@ -2,24 +2,18 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QScreen>
+#include <QWindow>
 #include <optional>
 
 #include "convert.h"
 #include "element_widgets.h"
+#include "host_window.h"
 #include "model/stacking_change.h"
 #include "session.h"
 
 namespace hc::qt {
 
-namespace {
-
-QRect ScreenGeometry() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->geometry() : QRect();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 WindowView::WindowView(Window& window, Session& session, System& system)
     : window_(window),
@@ -44,6 +38,14 @@ WindowView::~WindowView() {
 void WindowView::Shut() {
   for (auto& [timer, q] : timers_) q->stop();
   top_->hide();
+}
+
+void WindowView::HostResized() {
+  if (!window_.FullScreen()) return;
+  const QRect area = session_.ScreenRect();
+  top_->setGeometry(area);
+  session_.Deliver().Resize(window_, area.width() * double{kTwipsPerPixel},
+                            area.height() * double{kTwipsPerPixel});
 }
 
 void WindowView::Discover() {
@@ -153,8 +155,8 @@ void WindowView::ApplyWindow() {
   }
   if (window_.FullScreen()) {
     // Without a window manager full screen alone keeps the old size.
-    top_->setGeometry(ScreenGeometry());
-    if (top_->isVisible() && !top_->isFullScreen()) top_->showFullScreen();
+    top_->setGeometry(session_.ScreenRect());
+    if (top_->isVisible() && !top_->isFullScreen() && !session_.Host()) top_->showFullScreen();
   } else {
     if (top_->windowState() & Qt::WindowFullScreen)
       top_->setWindowState(top_->windowState() & ~Qt::WindowFullScreen);
@@ -186,10 +188,16 @@ void WindowView::ShowOnScreen() {
     top_->hide();
     top_->setWindowModality(modality);
   }
-  if (window_.FullScreen()) {
-    top_->setGeometry(ScreenGeometry());
+  if (window_.FullScreen() && session_.Host()) {
+    // Inside the host's window, at its size.
+    top_->winId();
+    top_->windowHandle()->setParent(session_.Host()->AsParent());
+    top_->setGeometry(session_.ScreenRect());
+    top_->show();
+  } else if (window_.FullScreen()) {
+    top_->setGeometry(session_.ScreenRect());
     top_->showFullScreen();
-    top_->setGeometry(ScreenGeometry());
+    top_->setGeometry(session_.ScreenRect());
   } else {
     top_->show();
   }

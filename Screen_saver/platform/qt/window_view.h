@@ -29,6 +29,8 @@ class WindowView : public QObject, public WindowObserver {
   QWidget* Widget() const { return top_.get(); }
   // The program ended: hide at once and stop every timer.
   void Shut();
+  // The host's window took another size: a full-screen window follows it.
+  void HostResized();
 
   void ElementChanged(Element& e, const RectTwips& before) override;
   void WindowChanged() override;

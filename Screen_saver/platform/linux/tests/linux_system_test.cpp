@@ -18,6 +18,7 @@
 #include "bare_linux_system.h"
 #include "fake/test_folder.h"
 #include "linux/host.h"
+#include "linux/host_window_args.h"
 #include "linux/instance_lock.h"
 
 extern char** environ;
@@ -176,6 +177,54 @@ TEST(UserFolder, ConfigHomeWhenAbsoluteElseTheHomesConfigFolder) {
   EXPECT_EQ(host::UserConfigFolder("relative", "/home/u", "HalvekClock"),
             "/home/u/.config/HalvekClock");
   EXPECT_EQ(host::UserConfigFolder(nullptr, "", "HalvekClock"), "");
+}
+
+TEST(HostWindow, TheHostsArgumentsAreTakenOutAndNameTheWindow) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> args;
+    const char* env;
+    bool hosted;
+    unsigned long window;
+    std::vector<std::string> left;
+    bool error;
+  };
+  const Case cases[] = {
+      {"none", {"/s"}, nullptr, false, 0, {"/s"}, false},
+      {"root", {"--root"}, nullptr, true, 0, {}, false},
+      {"short root", {"-root"}, "", true, 0, {}, false},
+      {"root with the host's window", {"-root"}, "0x2a00007", true, 0x2a00007, {}, false},
+      {"host's window in decimal", {"--root"}, "44040199", true, 44040199, {}, false},
+      {"window id in hex", {"--window-id", "0x1A"}, nullptr, true, 26, {}, false},
+      {"window id wins over the host's",
+       {"-window-id", "77", "--root"},
+       "0x99",
+       true,
+       77,
+       {},
+       false},
+      {"other arguments stay",
+       {"/c", "-window-id", "5", "x"},
+       nullptr,
+       true,
+       5,
+       {"/c", "x"},
+       false},
+      {"the host's window alone does nothing", {}, "0x99", false, 0, {}, false},
+      {"no id", {"--window-id"}, nullptr, false, 0, {}, true},
+      {"bad id", {"--window-id", "0xZZ"}, nullptr, false, 0, {}, true},
+      {"zero", {"--window-id", "0"}, nullptr, false, 0, {}, true},
+      {"bad host window", {"--root"}, "window", false, 0, {}, true},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = c.args;
+    const host::HostWindowRequest r = host::TakeHostWindowArguments(args, c.env);
+    EXPECT_EQ(!r.error.empty(), c.error) << c.name << ": " << r.error;
+    if (c.error) continue;
+    EXPECT_EQ(r.hosted, c.hosted) << c.name;
+    EXPECT_EQ(r.window, c.window) << c.name;
+    EXPECT_EQ(args, c.left) << c.name;
+  }
 }
 
 TEST(LockPath, RuntimeFolderOrTmpAndTheUser) {
