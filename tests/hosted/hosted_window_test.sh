@@ -25,23 +25,8 @@ pids+=($!)
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-# Whether the centre circle's outline, in the seconds colour RGB(255, 192, 192), stands
-# around (x, y): a pale pixel near each of its four sides, 36 pixels out. One hand's line or
-# circle can cross one side, never all four.
-centre_at() {
-  import -silent -window root -depth 8 "$work/shot.png"
-  local dx dy
-  for d in "0 -36" "0 35" "-36 0" "35 0"; do
-    read -r dx dy <<<"$d"
-    convert "$work/shot.png" -crop "5x5+$(($1 + dx - 2))+$(($2 + dy - 2))" txt:- |
-      awk -F'[(),]' 'NR > 1 && $2 > 200 && $3 > 140 && $4 > 140 { found = 1 } END { exit !found }' ||
-      return 1
-  done
-}
-wait_for() {
-  for _ in $(seq 60); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
+# shellcheck source=checks.sh
+source "$(dirname "$(realpath "$0")")/checks.sh"
 alive() { kill -0 "$1" 2>/dev/null; }
 # Opens a 640x480 window to host the clock: sets `host` (its process) and `window`.
 open_host_window() {
