@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QWindow>
 #include <optional>
 
@@ -38,6 +39,7 @@ WindowView::~WindowView() {
 void WindowView::Shut() {
   for (auto& [timer, q] : timers_) q->stop();
   top_->hide();
+  CoverOtherScreens(false);
 }
 
 void WindowView::HostResized() {
@@ -128,6 +130,7 @@ void WindowView::VisibilityChanged() {
     ShowOnScreen();
   } else {
     top_->hide();
+    CoverOtherScreens(false);
     session_.WindowHidden(window_);
   }
 }
@@ -178,6 +181,7 @@ void WindowView::ApplyPointer() {
       top_->unsetCursor();
       break;
   }
+  for (const auto& cover : covers_) cover->setCursor(top_->cursor());
 }
 
 void WindowView::ShowOnScreen() {
@@ -203,12 +207,35 @@ void WindowView::ShowOnScreen() {
   }
   top_->raise();
   top_->activateWindow();
+  CoverOtherScreens(window_.FullScreen() && !session_.Host());
+}
+
+void WindowView::CoverOtherScreens(bool shown) {
+  covers_.clear();
+  if (!shown) return;
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  for (QScreen* screen : QGuiApplication::screens()) {
+    if (screen == primary) continue;
+    auto cover = std::make_unique<ScreenCover>(window_, session_);
+    cover->setCursor(top_->cursor());
+    cover->setGeometry(screen->geometry());
+    cover->show();
+    cover->setGeometry(screen->geometry());
+    covers_.push_back(std::move(cover));
+  }
+}
+
+bool WindowView::IsOurs(const QWidget* top_level) const {
+  if (top_level == top_.get()) return true;
+  for (const auto& cover : covers_)
+    if (top_level == cover.get()) return true;
+  return false;
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
   auto* widget = static_cast<QWidget*>(watched);
-  if (widget->window() != top_.get()) return false;
+  if (!IsOurs(widget->window())) return false;
   return HandleKey(static_cast<const QKeyEvent&>(*event), widget);
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/window.h"
+#include "screen_cover.h"
 #include "surface.h"
 #include "system.h"
 
@@ -51,6 +52,9 @@ class WindowView : public QObject, public WindowObserver {
   void ApplyWindow();
   void ApplyPointer();
   void ShowOnScreen();
+  // Black covers over the other screens while a full-screen window shows, none otherwise.
+  void CoverOtherScreens(bool shown);
+  bool IsOurs(const QWidget* top_level) const;
   bool HandleKey(const QKeyEvent& key, QWidget* receiver);
 
   Window& window_;
@@ -62,6 +66,7 @@ class WindowView : public QObject, public WindowObserver {
   std::unordered_map<const Timer*, QTimer*> timers_;
   std::size_t known_ = 0;
   std::vector<Element*> last_stacking_;
+  std::vector<std::unique_ptr<ScreenCover>> covers_;
 };
 
 }  // namespace hc::qt
