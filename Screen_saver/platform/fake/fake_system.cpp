@@ -90,6 +90,33 @@ std::optional<std::vector<std::string>> FakeSystem::ReadLines(const std::string&
   return StandardFiles::ReadLines(path);
 }
 
+FileError FakeSystem::ReadOnly(const std::string& path) {
+  const std::string separator = PathSeparator();
+  for (const auto& locked : read_only_paths) {
+    const bool inside = path.size() > locked.size() &&
+                        path.compare(0, locked.size(), locked) == 0 &&
+                        (locked.ends_with(separator) ||
+                         path.compare(locked.size(), separator.size(), separator) == 0);
+    if (path == locked || inside) return {path + ": Read-only file system"};
+  }
+  return {};
+}
+
+FileError FakeSystem::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+  if (FileError error = ReadOnly(path)) return error;
+  return StandardFiles::WriteLines(path, lines);
+}
+
+FileError FakeSystem::FileCopy(const std::string& from, const std::string& to) {
+  if (FileError error = ReadOnly(to)) return error;
+  return StandardFiles::FileCopy(from, to);
+}
+
+FileError FakeSystem::RemoveFile(const std::string& path) {
+  if (FileError error = ReadOnly(path)) return error;
+  return StandardFiles::RemoveFile(path);
+}
+
 DateTime FakeSystem::Now() {
   return AddSeconds(start_time, elapsed_ms / 1000);
 }

@@ -51,6 +51,9 @@ class FakeSystem : public StandardFiles {
   std::vector<std::string> unready_folders;
   // Files that exist but cannot be read (as for another user's file without read rights).
   std::vector<std::string> unreadable_files;
+  // Paths that cannot be written, copied to or removed, as on a read-only medium; a folder
+  // given here covers everything inside it.
+  std::vector<std::string> read_only_paths;
   // Runs while a window is shown modally; it must hide the window to return.
   std::function<void(Window&)> modal_script;
 
@@ -68,6 +71,9 @@ class FakeSystem : public StandardFiles {
   bool AnotherInstance() override { return another_instance; }
   std::string DriveOf(const std::string& path) override;
   std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
+  FileError WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+  FileError FileCopy(const std::string& from, const std::string& to) override;
+  FileError RemoveFile(const std::string& path) override;
   ScreenSize Screen() override { return screen; }
   DateTime Now() override;
   Picture LoadPicture(const std::string& path, std::string* error) override;
@@ -91,6 +97,10 @@ class FakeSystem : public StandardFiles {
   bool StartCommand(const std::vector<std::string>& argv) override;
   void EndProgram() override { ended = true; }
   bool Ended() override { return ended; }
+
+ private:
+  // Why `path` may not be changed; empty when it may.
+  FileError ReadOnly(const std::string& path);
 };
 
 // Adds whole seconds to a date and time, across days, months and years.
