@@ -34,6 +34,7 @@ namespace {
 
 int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
+    std::fflush(stdout);  // or the child would print the parent's pending lines again
     const pid_t child = fork();
     if (child == 0) Decode(argc, argv, argv[i]);
     int status = 0;

@@ -21,7 +21,11 @@ Picture Decode(QIODevice& device, const std::string& source, std::string* error)
   if (format != "gif" && format != "jpeg" && format != "bmp")
     return Fail(source, "not a GIF, JPEG or BMP picture", error);
   const QSize size = reader.size();
-  if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
+  // Decoded pixels take four bytes each; the reader would refuse more than the limit only
+  // with a vague "unable to read".
+  const qint64 bytes = qint64{size.width()} * size.height() * 4;
+  if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
+      bytes > qint64{kPictureAllocationLimitMb} * 1024 * 1024)
     return Fail(source,
                 "picture too large (" + std::to_string(size.width()) + " x " +
                     std::to_string(size.height()) + ")",

@@ -150,7 +150,7 @@ TEST_F(Pictures, RefusedWithAReason) {
       {"largest.gif", Gif(65535, 65535, false), "too large"},
       {"huge.jpg", Claiming(Encoded("JPEG", 8, 8, kRed), 30000, 30000), "too large"},
       // Within the side limit but beyond what one picture may allocate.
-      {"square.gif", Gif(16000, 16000, false), ""},
+      {"square.gif", Gif(16000, 16000, false), "too large"},
   };
   for (const Case& c : cases) {
     const std::string path = Write(c.name, c.bytes);
