@@ -1,4 +1,4 @@
-// A disk that fills up part-way through a write, made real with the file size limit: the
+// A disk that fills up in the middle of a write, made real with the file size limit: the
 // writer reports it and the file it was replacing stays as it was, with no leftover.
 
 #include <gtest/gtest.h>
