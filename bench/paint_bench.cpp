@@ -50,21 +50,17 @@ QRegion MovingParts(hc::Form1& c) {
   return region;
 }
 
+// The toolkit and the clock live in main, not in function statics: statics would be
+// destroyed after Qt's own ones, which the application still uses as it goes.
+struct Bench {
+  hc::qt::App& app;
+  hc::Form1& clock;
+};
+Bench* bench = nullptr;
+
 void Paint(benchmark::State& state, bool whole) {
-  static Scene scene;
-  (void)scene;
-  static int argc = 3;
-  static std::string program = "paint_bench";
-  static char* argv[] = {program.data(), const_cast<char*>("-platform"),
-                         const_cast<char*>("offscreen:configfile=" HC_SCREEN_CONFIG), nullptr};
-  static hc::qt::App app(argc, argv);
-  static hc::Form1 clock(app.GetSystem(), [](hc::Window& w) { app.Attach(w); });
-  static bool loaded = [] {
-    clock.Form_Load();
-    clock.window.Show();
-    return true;
-  }();
-  (void)loaded;
+  hc::Form1& clock = bench->clock;
+  hc::qt::App& app = bench->app;
   QWidget* view = hc::qt::ViewOf(app, clock.window);
   QImage frame(view->size(), QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) {
@@ -90,4 +86,22 @@ BENCHMARK(BM_PaintChangedParts)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  Scene scene;
+  std::string program = "paint_bench";
+  int qt_argc = 3;
+  char* qt_argv[] = {program.data(), const_cast<char*>("-platform"),
+                     const_cast<char*>("offscreen:configfile=" HC_SCREEN_CONFIG), nullptr};
+  hc::qt::App app(qt_argc, qt_argv);
+  hc::Form1 clock(app.GetSystem(), [&app](hc::Window& w) { app.Attach(w); });
+  clock.Form_Load();
+  clock.window.Show();
+  Bench state{app, clock};
+  bench = &state;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  bench = nullptr;
+  return 0;
+}

@@ -53,9 +53,20 @@ char arg0[] = "clock_frames_test", arg1[] = "-platform",
      arg2[] = "offscreen:configfile=" HC_SCREEN_CONFIG;
 char* argv[] = {arg0, arg1, arg2, nullptr};
 
+// The toolkit lives from the first test that needs it to the end of the run, and goes
+// before exit: as a function static it would outlive Qt's own statics and crash on them.
+std::unique_ptr<hc::qt::App> app;
+
+class AppEnvironment : public ::testing::Environment {
+ public:
+  void TearDown() override { app.reset(); }
+};
+::testing::Environment* const app_environment =
+    ::testing::AddGlobalTestEnvironment(new AppEnvironment);
+
 hc::qt::App& TheApp() {
-  static hc::qt::App app(argc, argv);
-  return app;
+  if (!app) app = std::make_unique<hc::qt::App>(argc, argv);
+  return *app;
 }
 
 struct Look {

@@ -92,13 +92,8 @@ void Form1::ReadSettings() {
     module.Localisation = language == kRussian ? kRussian : kEnglish;
     DoLocalisation(module, Options(), Files(), module.Localisation);
     if (module.SlideShowTime > 0) {
-      if (!system_.FirstFile(module.PicCenter).empty()) {
-        SlideFiles = GetFiles(module.PicCenter + "*.gif", 0);
-        Options().txtOUT.SetText(module.PicCenter);
-      }
-      SlideIndex = 1;
-      TimerSHOW.SetEnabled(true);
-      TimerSHOW.SetInterval(std::llrint(static_cast<double>(module.SlideShowTime) * 1000));
+      if (!system_.FirstFile(module.PicCenter).empty()) Options().txtOUT.SetText(module.PicCenter);
+      StartSlideShow();
     }
     return;
   }

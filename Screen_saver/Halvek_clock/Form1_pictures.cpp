@@ -1,5 +1,6 @@
 // The window background, the centre picture's slide show and the folder listing it uses.
 
+#include <algorithm>
 #include <cmath>
 
 #include "Form1.h"
@@ -32,7 +33,11 @@ void Form1::StartSlideShow() {
     SlideFiles = GetFiles(module.PicCenter + "*.gif", 0);
   SlideIndex = 1;
   TimerSHOW.SetEnabled(true);
-  TimerSHOW.SetInterval(std::llrint(static_cast<double>(module.SlideShowTime) * 1000));
+  // Cut to the timer's range before rounding: a period beyond the range of the rounding
+  // would come out as any number at all.
+  const double ms = std::clamp(static_cast<double>(module.SlideShowTime) * 1000, 0.0,
+                               static_cast<double>(kMaxTimerInterval));
+  TimerSHOW.SetInterval(std::llrint(ms));
 }
 
 void Form1::TimerSHOW_Timer() {

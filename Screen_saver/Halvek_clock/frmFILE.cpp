@@ -167,8 +167,8 @@ void frmFILE::ChooseBackground() {
 void frmFILE::ChooseSlideFolder() {
   const std::string text = txtST.Text();
   const auto seconds = HasRefusedCharacter(text) ? std::nullopt : ParseNumber(text, '.');
-  // The period must be positive and fit the slide timer.
-  if (!seconds || *seconds <= 0 || *seconds * 1000 > static_cast<double>(kMaxTimerInterval)) {
+  // The period must be at least the timer's millisecond and fit the slide timer.
+  if (!seconds || *seconds * 1000 < 1 || *seconds * 1000 > static_cast<double>(kMaxTimerInterval)) {
     system_.MsgBox(module_.MsgSlidePeriod, MsgButtons::kOkCancel, MsgIcon::kNone, kAttention);
     return;
   }

@@ -1,5 +1,8 @@
 #include "settings_file.h"
 
+#include <cmath>
+#include <limits>
+
 #include "number_text.h"
 
 namespace hc {
@@ -53,7 +56,8 @@ std::vector<std::string> SaveSettingsLines(const Module1& m, const SavedDisplay&
 
 std::optional<float> SlotNumber(const std::string& text, char sep) {
   const auto value = ParseNumber(text, sep);
-  if (!value) return std::nullopt;
+  // A number beyond single precision has no value in the slot.
+  if (!value || std::abs(*value) > std::numeric_limits<float>::max()) return std::nullopt;
   return static_cast<float>(*value);
 }
 

@@ -147,7 +147,8 @@ FileError WriteFileAtomically(const std::string& path, const std::string& bytes)
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) return {path + ": " + std::strerror(errno)};
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
+    // Closing writes what the stream still holds, and a full disk may refuse just that.
+    out.close();
     if (!out) {
       const std::string reason = std::strerror(errno);
       std::error_code ignored;

@@ -51,8 +51,9 @@ class ClockTest : public ::testing::Test {
     std::filesystem::create_directories((folder / name).parent_path());
     std::ofstream(folder / name, std::ios::binary) << bytes;
   }
-  std::string ReadFile(const std::string& name) const {
-    std::ifstream in(folder / name, std::ios::binary);
+  std::string ReadFile(const std::string& name) const { return ReadFileAt(folder / name); }
+  static std::string ReadFileAt(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();

@@ -89,7 +89,7 @@ TEST_F(FileManager, ASlideFolderStartsAShowWithThePeriodGiven) {
   };
   for (const Case& k : {Case{"5", 5000}, Case{"2.5", 2500}, Case{"-3", 0}, Case{"5,5", 0},
                         Case{"1a", 0}, Case{"ж", 0}, Case{"", 0}, Case{"  ", 0}, Case{"0", 0},
-                        Case{"ё", 0}, Case{"99999999", 0}}) {
+                        Case{"ё", 0}, Case{"99999999", 0}, Case{"0.0004", 0}, Case{"0.001", 1}}) {
     system.messages.clear();
     clock->TimerSHOW.SetEnabled(false);
     Open([&] { pump.Click(Options().optPIC(2)); },

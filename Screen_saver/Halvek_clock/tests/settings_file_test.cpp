@@ -122,6 +122,21 @@ TEST_F(SettingsFile, ValuesThatAreNoNumbersTakeTheirDefaults) {
   EXPECT_NE(c.ShapeS(4).Left(), 0);
 }
 
+TEST(SlotConversions, NumbersBeyondTheSlotsRangeAreNone) {
+  struct Case {
+    const char* text;
+    std::optional<float> number;
+    std::optional<Color> color;
+  };
+  for (const Case& k :
+       {Case{"3e38", 3e38f, std::nullopt}, Case{"-3e38", -3e38f, std::nullopt},
+        Case{"1e39", std::nullopt, std::nullopt}, Case{"-1e300", std::nullopt, std::nullopt},
+        Case{"16777215", 16777215.0f, 0xFFFFFFu}, Case{"16777216", 16777216.0f, std::nullopt}}) {
+    EXPECT_EQ(SlotNumber(k.text, '.'), k.number) << k.text;
+    EXPECT_EQ(SlotColor(k.text, '.'), k.color) << k.text;
+  }
+}
+
 TEST_F(SettingsFile, BackWinsOverClock2WhenBothAreTicked) {
   PutSettings(
       "0\r\n0\r\nDefault\r\n0\r\n1\r\nBack=1\r\n255\r\n8421631\r\n12632319\r\n0\r\n30\r\n"

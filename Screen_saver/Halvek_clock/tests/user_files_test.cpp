@@ -11,8 +11,17 @@ namespace {
 
 class UserFiles : public ClockTest {
  protected:
-  UserFiles() { system.user_data_folder = Path("own"); }
-  void ReadOnlyProgramFolder() { system.read_only_folders = {system.program_folder}; }
+  UserFiles() : own(folder.string() + "-own") { system.user_data_folder = own.string(); }
+  ~UserFiles() override { std::filesystem::remove_all(own); }
+  void ReadOnlyProgramFolder() { system.read_only_paths = {system.program_folder}; }
+  std::string ReadOwn(const std::string& name) const { return ReadFileAt(own / name); }
+  bool OwnExists(const std::string& name) const { return std::filesystem::exists(own / name); }
+  void PutOwn(const std::string& name, const std::string& bytes) {
+    std::filesystem::create_directories(own);
+    std::ofstream(own / name, std::ios::binary) << bytes;
+  }
+
+  const std::filesystem::path own;
   // Starts, saves from the options dialog, and starts again.
   void SaveAndRestart(const std::function<void()>& change) {
     system.command_line = "/c";
@@ -29,25 +38,25 @@ class UserFiles : public ClockTest {
 TEST_F(UserFiles, AWritableProgramFolderKeepsEverythingBesideTheProgram) {
   SaveAndRestart([&] { pump.Click(Options().optWT(1)); });
   EXPECT_EQ(Settings().substr(0, 12), "ViewTime=1\r\n");
-  EXPECT_FALSE(Exists("own")) << "the user's folder is not even made";
+  EXPECT_FALSE(std::filesystem::exists(own)) << "the user's folder is not even made";
   EXPECT_EQ(clock->module.ViewTime, 1);
 }
 
 TEST_F(UserFiles, AReadOnlyProgramFolderSavesInTheUsersFolderAndTheNextStartReadsIt) {
   ReadOnlyProgramFolder();
   Start();
-  EXPECT_EQ(ReadFile("own/Halvek_Clock.ini"), kDefaultFile) << "the defaults go there too";
+  EXPECT_EQ(ReadOwn("Halvek_Clock.ini"), kDefaultFile) << "the defaults go there too";
   EXPECT_FALSE(Exists("Halvek_Clock.ini"));
 
   SaveAndRestart([&] { pump.Click(Options().optWT(1)); });
   EXPECT_TRUE(system.messages.empty()) << "Save worked: no failure to report";
-  EXPECT_EQ(ReadFile("own/Halvek_Clock.ini").substr(0, 12), "ViewTime=1\r\n");
+  EXPECT_EQ(ReadOwn("Halvek_Clock.ini").substr(0, 12), "ViewTime=1\r\n");
   EXPECT_EQ(clock->module.ViewTime, 1);
 }
 
 TEST_F(UserFiles, TheUsersOwnFileIsReadFirstAndSavedWhereItWasRead) {
   PutSettings("ViewTime=0\r\nShapeWidth=0\r\n");
-  PutFile("own/Halvek_Clock.ini", "ViewTime=1\r\nShapeWidth=1\r\n");
+  PutOwn("Halvek_Clock.ini", "ViewTime=1\r\nShapeWidth=1\r\n");
   SaveAndRestart([&] { pump.Click(Options().optSW(0)); });
   EXPECT_EQ(clock->module.ViewTime, 1) << "the user's copy was read, and saved again";
   EXPECT_EQ(clock->module.ShapeWidth, 0);
@@ -75,14 +84,14 @@ TEST_F(UserFiles, ABackgroundChosenUnderAReadOnlyFolderGoesToTheUsersFolder) {
   };
   pump.Click(Options().lblCH);
   EXPECT_TRUE(system.messages.empty());
-  EXPECT_EQ(ReadFile("own/Halvek_Clock_bg.jpg"), Gif(20, 20));
-  EXPECT_EQ(ReadFile("own/Halvek_Clock_tmp.jpg"), Gif(10, 10));
+  EXPECT_EQ(ReadOwn("Halvek_Clock_bg.jpg"), Gif(20, 20));
+  EXPECT_EQ(ReadOwn("Halvek_Clock_tmp.jpg"), Gif(10, 10));
   EXPECT_EQ(ReadFile("Halvek_Clock_bg.jpg"), Gif(10, 10)) << "the program's folder is untouched";
   EXPECT_EQ(c.window.GetPicture()->WidthPx(), 20);
 
   pump.Click(Options().cmdOK(1));
-  EXPECT_EQ(ReadFile("own/Halvek_Clock_bg.jpg"), Gif(10, 10)) << "Cancel puts the old one back";
-  EXPECT_FALSE(Exists("own/Halvek_Clock_tmp.jpg"));
+  EXPECT_EQ(ReadOwn("Halvek_Clock_bg.jpg"), Gif(10, 10)) << "Cancel puts the old one back";
+  EXPECT_FALSE(OwnExists("Halvek_Clock_tmp.jpg"));
   EXPECT_TRUE(system.messages.empty());
 }
 

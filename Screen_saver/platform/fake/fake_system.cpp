@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "paths.h"
+
 namespace hc::fake {
 
 namespace {
@@ -90,28 +92,36 @@ std::optional<std::vector<std::string>> FakeSystem::ReadLines(const std::string&
   return StandardFiles::ReadLines(path);
 }
 
+FileError FakeSystem::ReadOnly(const std::string& path) {
+  const std::string separator = PathSeparator();
+  for (const auto& locked : read_only_paths) {
+    const bool inside = path.size() > locked.size() &&
+                        path.compare(0, locked.size(), locked) == 0 &&
+                        (locked.ends_with(separator) ||
+                         path.compare(locked.size(), separator.size(), separator) == 0);
+    if (path == locked || inside) return {path + ": Read-only file system"};
+  }
+  return {};
+}
+
 bool FakeSystem::FolderWritable(const std::string& folder) {
-  const auto& ro = read_only_folders;
-  return std::find(ro.begin(), ro.end(), folder) == ro.end() &&
+  return !ReadOnly(JoinPath(folder, "new file", PathSeparator())) &&
          StandardFiles::FolderWritable(folder);
 }
 
-namespace {
-
-std::string FolderPart(const std::string& path) {
-  return files::Utf8Of(files::PathFromUtf8(path).parent_path());
-}
-
-}  // namespace
-
 FileError FakeSystem::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
-  if (!FolderWritable(FolderPart(path))) return {path + ": Permission denied"};
+  if (FileError error = ReadOnly(path)) return error;
   return StandardFiles::WriteLines(path, lines);
 }
 
 FileError FakeSystem::FileCopy(const std::string& from, const std::string& to) {
-  if (!FolderWritable(FolderPart(to))) return {to + ": Permission denied"};
+  if (FileError error = ReadOnly(to)) return error;
   return StandardFiles::FileCopy(from, to);
+}
+
+FileError FakeSystem::RemoveFile(const std::string& path) {
+  if (FileError error = ReadOnly(path)) return error;
+  return StandardFiles::RemoveFile(path);
 }
 
 DateTime FakeSystem::Now() {

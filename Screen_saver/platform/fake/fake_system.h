@@ -53,8 +53,9 @@ class FakeSystem : public StandardFiles {
   std::vector<std::string> unready_folders;
   // Files that exist but cannot be read (as for another user's file without read rights).
   std::vector<std::string> unreadable_files;
-  // Folders where no file can be made, as a system folder is for an ordinary user.
-  std::vector<std::string> read_only_folders;
+  // Paths that cannot be written, copied to or removed, as on a read-only medium; a folder
+  // given here covers everything inside it.
+  std::vector<std::string> read_only_paths;
   // The user's own folder; empty: none.
   std::string user_data_folder;
   // Runs while a window is shown modally; it must hide the window to return.
@@ -77,6 +78,7 @@ class FakeSystem : public StandardFiles {
   std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
   FileError WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
   FileError FileCopy(const std::string& from, const std::string& to) override;
+  FileError RemoveFile(const std::string& path) override;
   bool FolderWritable(const std::string& folder) override;
   std::string UserDataFolder() override { return user_data_folder; }
   ScreenSize Screen() override { return screen; }
@@ -106,6 +108,10 @@ class FakeSystem : public StandardFiles {
   bool StartCommand(const std::vector<std::string>& argv) override;
   void EndProgram() override { ended = true; }
   bool Ended() override { return ended; }
+
+ private:
+  // Why `path` may not be changed; empty when it may.
+  FileError ReadOnly(const std::string& path);
 };
 
 // Adds whole seconds to a date and time, across days, months and years.

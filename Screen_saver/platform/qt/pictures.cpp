@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <cstdlib>
 
 namespace hc::qt {
 
@@ -13,6 +14,19 @@ Picture Fail(const std::string& source, const std::string& reason, std::string* 
   return nullptr;
 }
 
+bool TooLarge(const QSize& size) {
+  // Decoded pixels take four bytes each; the reader would refuse more than the limit only
+  // with a vague "unable to read".
+  const qint64 bytes = qint64{size.width()} * size.height() * 4;
+  return size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
+         std::abs(bytes) > qint64{kPictureAllocationLimitMb} * 1024 * 1024;
+}
+
+std::string TooLargeReason(const QSize& size) {
+  return "picture too large (" + std::to_string(size.width()) + " x " +
+         std::to_string(size.height()) + ")";
+}
+
 Picture Decode(QIODevice& device, const std::string& source, std::string* error) {
   QImageReader reader(&device);
   reader.setDecideFormatFromContent(true);
@@ -20,15 +34,12 @@ Picture Decode(QIODevice& device, const std::string& source, std::string* error)
   const QByteArray format = reader.format();
   if (format != "gif" && format != "jpeg" && format != "bmp")
     return Fail(source, "not a GIF, JPEG or BMP picture", error);
-  const QSize size = reader.size();
-  if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
-    return Fail(source,
-                "picture too large (" + std::to_string(size.width()) + " x " +
-                    std::to_string(size.height()) + ")",
-                error);
+  if (TooLarge(reader.size())) return Fail(source, TooLargeReason(reader.size()), error);
   // An animated GIF gives its first frame.
   QImage image = reader.read();
   if (image.isNull()) return Fail(source, reader.errorString().toStdString(), error);
+  // A damaged header may claim one size and the pixels make another.
+  if (TooLarge(image.size())) return Fail(source, TooLargeReason(image.size()), error);
   // 32-bit pixels draw without conversion on every paint; palette pictures would not.
   image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                           : QImage::Format_RGB32);

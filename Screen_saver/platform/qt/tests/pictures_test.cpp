@@ -4,6 +4,7 @@
 #include "pictures.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <fstream>
@@ -146,6 +147,17 @@ TEST_F(Pictures, RefusedWithAReason) {
       {"wide.bmp", BmpHeader(30000, 10), "too large"},
       {"tall.gif", Gif(10, 20000, false), "too large"},
       {"big.jpg", Claiming(Encoded("JPEG", 8, 8, kRed), 12000, 12000), ""},
+      {"largest.gif", Gif(65535, 65535, false), "too large"},
+      {"huge.jpg", Claiming(Encoded("JPEG", 8, 8, kRed), 30000, 30000), "too large"},
+      // Within the side limit but beyond what one picture may allocate.
+      {"square.gif", Gif(16000, 16000, false), "too large"},
+      // Found by fuzzing: a BMP header with a height of -2^31 + 8 decoded 8 x 32768.
+      {"negative.bmp",
+       {0x42, 0x4d, 0xf6, 0x0,  0x0,  0x0,  0x0,  0x47, 0x49, 0x46, 0x38, 0x0,  0x0,
+        0x0,  0x8,  0x0,  0xca, 0x0,  0x8,  0x0,  0x0,  0x80, 0x1,  0x0,  0x18, 0x0,
+        0x0,  0x0,  0x0,  0x0,  0xc0, 0x0,  0x0,  0x0,  0x0,  0x0,  0x0,  0x0,  0x0,
+        0x8,  0xc,  0x52, 0xf,  0x7,  0xe3, 0xe3, 0xe3, 0xe3, 0x0,  0x0},
+       "too large"},
   };
   for (const Case& c : cases) {
     const std::string path = Write(c.name, c.bytes);
@@ -161,6 +173,47 @@ TEST_F(Pictures, RefusedWithAReason) {
   const std::string missing = folder.path().toStdString() + "/missing.gif";
   EXPECT_FALSE(app.GetSystem().LoadPicture(missing, &error));
   EXPECT_EQ(error, missing + ": no such file");
+}
+
+TEST_F(Pictures, DamagedPicturesDecodeWithinTheLimitsOrAreRefused) {
+  struct Damage {
+    const char* name;
+    Bytes (*apply)(Bytes);
+  };
+  const Damage damages[] = {
+      {"cut in half", [](Bytes b) { return Bytes(b.begin(), b.begin() + b.size() / 2); }},
+      {"cut after the header", [](Bytes b) { return Bytes(b.begin(), b.begin() + 20); }},
+      {"bits flipped",
+       [](Bytes b) {
+         for (std::size_t i = 3; i < b.size(); i += 7) b[i] ^= 0x5A;
+         return b;
+       }},
+  };
+  const std::pair<const char*, Bytes> pictures[] = {
+      {"gif", Gif(40, 30, true)},
+      {"jpeg", Encoded("JPEG", 40, 30, kGreen)},
+      {"bmp", Encoded("BMP", 40, 30, kYellow)},
+  };
+  for (const auto& [format, bytes] : pictures) {
+    for (const Damage& d : damages) {
+      std::string error;
+      const Picture p = DecodePictureBytes(d.apply(bytes), format, &error);
+      if (p) {
+        EXPECT_LE(p->WidthPx(), kMaxPictureSide) << format << ", " << d.name;
+        EXPECT_LE(p->HeightPx(), kMaxPictureSide) << format << ", " << d.name;
+      } else {
+        EXPECT_EQ(error.rfind(std::string(format) + ": ", 0), 0u) << error;
+      }
+    }
+  }
+}
+
+TEST_F(Pictures, AFolderUnderAPictureNameIsRefused) {
+  const std::string path = folder.path().toStdString() + "/slide.gif";
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path)));
+  std::string error;
+  EXPECT_FALSE(app.GetSystem().LoadPicture(path, &error));
+  EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << error;
 }
 
 }  // namespace
