@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QImageReader>
 
+#include "picture_memory.h"
+
 namespace hc::qt {
 
 namespace {
@@ -26,9 +28,10 @@ Picture Decode(QIODevice& device, const std::string& source, std::string* error)
                 "picture too large (" + std::to_string(size.width()) + " x " +
                     std::to_string(size.height()) + ")",
                 error);
-  // An animated GIF gives its first frame.
-  QImage image = reader.read();
-  if (image.isNull()) return Fail(source, reader.errorString().toStdString(), error);
+  // An animated GIF gives its first frame. A reader that keeps to the format it announced
+  // decodes into the image given.
+  QImage image = FreshImage(size, reader.imageFormat(), kPictureAllocationLimitMb);
+  if (!reader.read(&image)) return Fail(source, reader.errorString().toStdString(), error);
   // 32-bit pixels draw without conversion on every paint; palette pictures would not.
   image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                           : QImage::Format_RGB32);
