@@ -3,8 +3,9 @@
 // carries no timing code of its own.
 // Usage: map_watch REPORT_FILE COMMAND [ARGS...]
 // Writes "pid N" as soon as the command runs and "map_ms M" at the first map, then waits
-// for the command so that it is reaped when stopped.
+// for the command so that it is reaped when stopped; "ended" if it ends without a map.
 
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -37,17 +38,27 @@ int main(int argc, char** argv) {
   }
   std::ofstream report(argv[1]);
   report << "pid " << child << std::endl;
-  while (xcb_generic_event_t* event = xcb_wait_for_event(x)) {
-    const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
-    std::free(event);
-    if (!mapped) continue;
-    const std::chrono::duration<double, std::milli> elapsed =
-        std::chrono::steady_clock::now() - start;
-    report << "map_ms " << elapsed.count() << std::endl;
-    break;
+  int status = 0;
+  bool mapped = false;
+  while (!mapped) {
+    pollfd x_events{xcb_get_file_descriptor(x), POLLIN, 0};
+    poll(&x_events, 1, 50);
+    while (xcb_generic_event_t* event = xcb_poll_for_event(x)) {
+      mapped = mapped || (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
+      std::free(event);
+    }
+    if (mapped) {
+      const std::chrono::duration<double, std::milli> elapsed =
+          std::chrono::steady_clock::now() - start;
+      report << "map_ms " << elapsed.count() << std::endl;
+    } else if (xcb_connection_has_error(x) || waitpid(child, &status, WNOHANG) == child) {
+      // A command that ends without a window (another instance running, say) is not
+      // waited for twice.
+      report << "ended" << std::endl;
+      return 1;
+    }
   }
   xcb_disconnect(x);
-  int status = 0;
   waitpid(child, &status, 0);
   return 0;
 }

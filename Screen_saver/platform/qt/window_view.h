@@ -42,6 +42,8 @@ class WindowView : public QObject, public WindowObserver {
   // Elements added to the window since the last look get their widgets and timers.
   void Discover();
   void Create(Element& e);
+  void BuildWidgets();
+  void CreateWidget(Element& e);
   void Restart(const Timer& timer);
   Surface& SurfaceOf(const Element* container) const;
   void InvalidateDrawn(const Element& e, const RectTwips& area);
@@ -59,6 +61,7 @@ class WindowView : public QObject, public WindowObserver {
   std::unordered_map<const QWidget*, Element*> elements_of_;
   std::unordered_map<const Timer*, QTimer*> timers_;
   std::size_t known_ = 0;
+  bool widgets_built_ = false;
   std::vector<Element*> last_stacking_;
 };
 
