@@ -29,19 +29,20 @@ HourMinuteSecond Split(double time_of_day) {
 void Form1::Timer4_Timer() {
   if (TickCount < kMaxTicks) ++TickCount;
 
-  const double now = system_.Now().TimeOfDay();
-  ShownTime = module.ViewTime == 0 ? now : std::fabs(now - StartTime);
+  // One reading serves the whole tick: the numbers and the hands never straddle a second.
+  const DateTime now = system_.Now();
+  ShownTime = module.ViewTime == 0 ? now.TimeOfDay() : std::fabs(now.TimeOfDay() - StartTime);
   const HourMinuteSecond shown = Split(ShownTime);
   lblS(0).SetText(std::to_string(shown.second));
   lblS(1).SetText(std::to_string(shown.minute));
   lblS(2).SetText(std::to_string(shown.hour));
 
-  HandAngle[0] = static_cast<float>((system_.Now().second - 15) * kMinuteMark);
-  HandAngle[1] = static_cast<float>((system_.Now().minute - 15) * kMinuteMark);
+  HandAngle[0] = static_cast<float>((now.second - 15) * kMinuteMark);
+  HandAngle[1] = static_cast<float>((now.minute - 15) * kMinuteMark);
   // The hour hand creeps on with the minutes shown; a caption that holds no number leaves
   // it where the last tick put it.
   if (const auto m = ParseNumber(lblS(1).Text(), '.')) {
-    const int hour = system_.Now().hour;
+    const int hour = now.hour;
     HandAngle[2] = static_cast<float>((5 * (hour - 3) + *m / 12) * kMinuteMark);
   }
 

@@ -30,18 +30,19 @@ void Element::Change(const std::function<void()>& apply) {
 }
 
 void Element::SetLeft(double v) {
-  Change([&] { left_ = v; });
+  Assign(left_, v);
 }
 void Element::SetTop(double v) {
-  Change([&] { top_ = v; });
+  Assign(top_, v);
 }
 void Element::SetWidth(double v) {
-  Change([&] { width_ = v; });
+  Assign(width_, v);
 }
 void Element::SetHeight(double v) {
-  Change([&] { height_ = v; });
+  Assign(height_, v);
 }
 void Element::Move(double left, double top, double width, double height) {
+  if (Unchanged(left == left_ && top == top_ && width == width_ && height == height_)) return;
   Change([&] {
     left_ = left;
     top_ = top;
@@ -50,10 +51,10 @@ void Element::Move(double left, double top, double width, double height) {
   });
 }
 void Element::SetVisible(bool v) {
-  Change([&] { visible_ = v; });
+  Assign(visible_, v);
 }
 void Element::SetEnabled(bool v) {
-  Change([&] { enabled_ = v; });
+  Assign(enabled_, v);
 }
 
 RectTwips Element::Extent() const {
@@ -90,22 +91,22 @@ void Shape::CopyFrom(const Shape& o) {
   Move(o.Left(), o.Top(), o.Width(), o.Height());
 }
 void Shape::SetShape(ShapeKind k) {
-  Change([&] { shape_ = k; });
+  Assign(shape_, k);
 }
 void Shape::SetFillColor(Color c) {
-  Change([&] { fill_color_ = c; });
+  Assign(fill_color_, c);
 }
 void Shape::SetFillOpaque(bool opaque) {
-  Change([&] { fill_opaque_ = opaque; });
+  Assign(fill_opaque_, opaque);
 }
 void Shape::SetBorderColor(Color c) {
-  Change([&] { border_color_ = c; });
+  Assign(border_color_, c);
 }
 void Shape::SetBorderWidth(int px) {
-  Change([&] { border_width_ = std::max(1, px); });
+  Assign(border_width_, std::max(1, px));
 }
 void Shape::SetBorderStyle(int style) {
-  Change([&] { border_style_ = style; });
+  Assign(border_style_, style);
 }
 
 RectTwips Shape::Extent() const {
@@ -118,18 +119,19 @@ RectTwips Shape::Extent() const {
 // Line ----------------------------------------------------------------------------------
 
 void Line::SetX1(double v) {
-  Change([&] { x1_ = v; });
+  Assign(x1_, v);
 }
 void Line::SetY1(double v) {
-  Change([&] { y1_ = v; });
+  Assign(y1_, v);
 }
 void Line::SetX2(double v) {
-  Change([&] { x2_ = v; });
+  Assign(x2_, v);
 }
 void Line::SetY2(double v) {
-  Change([&] { y2_ = v; });
+  Assign(y2_, v);
 }
 void Line::SetPoints(double x1, double y1, double x2, double y2) {
+  if (Unchanged(x1 == x1_ && y1 == y1_ && x2 == x2_ && y2 == y2_)) return;
   Change([&] {
     x1_ = x1;
     y1_ = y1;
@@ -138,10 +140,10 @@ void Line::SetPoints(double x1, double y1, double x2, double y2) {
   });
 }
 void Line::SetLineColor(Color c) {
-  Change([&] { color_ = c; });
+  Assign(color_, c);
 }
 void Line::SetLineWidth(int px) {
-  Change([&] { width_px_ = std::max(1, px); });
+  Assign(width_px_, std::max(1, px));
 }
 
 RectTwips Line::Extent() const {
@@ -158,39 +160,45 @@ RectTwips Line::Extent() const {
 // Texts ---------------------------------------------------------------------------------
 
 void TextElement::SetText(std::string text) {
-  Change([&] { text_ = std::move(text); });
+  Assign(text_, std::move(text));
 }
 void TextElement::SetFont(const Font& f) {
-  Change([&] { font_ = f; });
+  Assign(font_, f);
 }
 void TextElement::SetFontName(std::string name) {
-  Change([&] { font_.SetName(std::move(name)); });
+  Font f = font_;
+  f.SetName(std::move(name));
+  SetFont(f);
 }
 void TextElement::SetFontSize(double points) {
-  Change([&] { font_.SetSize(points); });
+  Font f = font_;
+  f.SetSize(points);
+  SetFont(f);
 }
 void TextElement::SetFontBold(bool bold) {
-  Change([&] { font_.SetBold(bold); });
+  Font f = font_;
+  f.SetBold(bold);
+  SetFont(f);
 }
 void TextElement::SetForeColor(Color c) {
-  Change([&] { fore_color_ = c; });
+  Assign(fore_color_, c);
 }
 void TextElement::SetBackColor(Color c) {
-  Change([&] { back_color_ = c; });
+  Assign(back_color_, c);
 }
 void TextElement::SetAlign(Alignment a) {
-  Change([&] { alignment_ = a; });
+  Assign(alignment_, a);
 }
 
 void Label::SetTransparent(bool t) {
-  Change([&] { transparent_ = t; });
+  Assign(transparent_, t);
 }
 
 void TextBox::SetReadOnly(bool r) {
-  Change([&] { read_only_ = r; });
+  Assign(read_only_, r);
 }
 void TextBox::SetBorder(bool b) {
-  Change([&] { border_ = b; });
+  Assign(border_, b);
 }
 void TextBox::UserEdit(std::string text) {
   if (!Enabled() || read_only_) return;
@@ -199,15 +207,15 @@ void TextBox::UserEdit(std::string text) {
 }
 
 void Button::SetDefault(bool d) {
-  Change([&] { default_ = d; });
+  Assign(default_, d);
 }
 void Button::SetCancel(bool c) {
-  Change([&] { cancel_ = c; });
+  Assign(cancel_, c);
 }
 
 void OptionButton::SetValue(bool selected) {
   if (!selected) {
-    Change([&] { value_ = false; });
+    Assign(value_, false);
     return;
   }
   for (const auto& e : Owner().Elements()) {
@@ -215,7 +223,7 @@ void OptionButton::SetValue(bool selected) {
     auto* other = static_cast<OptionButton*>(e.get());
     if (other->Container() == Container() && other->value_) other->SetValue(false);
   }
-  Change([&] { value_ = true; });
+  Assign(value_, true);
   RunClick();
 }
 void OptionButton::UserClick() {
@@ -224,7 +232,7 @@ void OptionButton::UserClick() {
 
 void CheckBox::SetValue(int state) {
   if (state == value_) return;
-  Change([&] { value_ = state; });
+  Assign(value_, state);
   RunClick();
 }
 void CheckBox::UserClick() {
@@ -234,31 +242,31 @@ void CheckBox::UserClick() {
 // Pictures ------------------------------------------------------------------------------
 
 void PictureElement::SetPicture(Picture p) {
-  Change([&] { picture_ = std::move(p); });
+  Assign(picture_, std::move(p));
 }
 void PictureElement::SetStretch(bool s) {
-  Change([&] { stretch_ = s; });
+  Assign(stretch_, s);
 }
 void PictureElement::SetCentreFit(bool c) {
-  Change([&] { centre_fit_ = c; });
+  Assign(centre_fit_, c);
 }
 void PictureElement::SetBackColor(Color c) {
-  Change([&] { back_color_ = c; });
+  Assign(back_color_, c);
 }
 
 void Timer::SetInterval(std::int64_t ms) {
-  Change([&] { interval_ = std::clamp<std::int64_t>(ms, 0, kMaxTimerInterval); });
+  Assign(interval_, std::clamp<std::int64_t>(ms, 0, kMaxTimerInterval));
 }
 
 void DriveList::SetDrive(std::string drive) {
   if (drive == drive_) return;
-  Change([&] { drive_ = std::move(drive); });
+  Assign(drive_, std::move(drive));
   if (on_change) on_change();
 }
 
 void DirList::SetPath(std::string path) {
   if (path == path_) return;
-  Change([&] { path_ = std::move(path); });
+  Assign(path_, std::move(path));
   if (on_change) on_change();
 }
 
@@ -269,10 +277,10 @@ void FileList::SetPath(std::string path) {
   });
 }
 void FileList::SetPattern(std::string pattern) {
-  Change([&] { pattern_ = std::move(pattern); });
+  Assign(pattern_, std::move(pattern));
 }
 void FileList::SetFileName(std::string name) {
-  Change([&] { file_name_ = std::move(name); });
+  Assign(file_name_, std::move(name));
 }
 
 }  // namespace hc

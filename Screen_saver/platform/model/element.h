@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "font.h"
 #include "picture.h"
@@ -80,6 +81,15 @@ class Element {
  protected:
   // Applies a property change and tells the window's observer what area it touched.
   void Change(const std::function<void()>& apply);
+  // Whether a change that sets what is already held can be left out: nothing repaints or
+  // re-syncs for it. A timer is told every time, as setting it restarts its count.
+  bool Unchanged(bool same) const { return same && kind_ != ElementKind::kTimer; }
+  // Sets one property through Change unless it already holds `value`.
+  template <class T, class V>
+  void Assign(T& field, V&& value) {
+    if (Unchanged(field == value)) return;
+    Change([&] { field = std::forward<V>(value); });
+  }
   void RunClick() const {
     if (on_click) on_click();
   }

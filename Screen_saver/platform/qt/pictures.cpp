@@ -5,6 +5,8 @@
 #include <QImageReader>
 #include <cstdlib>
 
+#include "picture_memory.h"
+
 namespace hc::qt {
 
 namespace {
@@ -35,9 +37,10 @@ Picture Decode(QIODevice& device, const std::string& source, std::string* error)
   if (format != "gif" && format != "jpeg" && format != "bmp")
     return Fail(source, "not a GIF, JPEG or BMP picture", error);
   if (TooLarge(reader.size())) return Fail(source, TooLargeReason(reader.size()), error);
-  // An animated GIF gives its first frame.
-  QImage image = reader.read();
-  if (image.isNull()) return Fail(source, reader.errorString().toStdString(), error);
+  // An animated GIF gives its first frame. A reader that keeps to the format it announced
+  // decodes into the image given.
+  QImage image = FreshImage(reader.size(), reader.imageFormat(), kPictureAllocationLimitMb);
+  if (!reader.read(&image)) return Fail(source, reader.errorString().toStdString(), error);
   // A damaged header may claim one size and the pixels make another.
   if (TooLarge(image.size())) return Fail(source, TooLargeReason(image.size()), error);
   // 32-bit pixels draw without conversion on every paint; palette pictures would not.

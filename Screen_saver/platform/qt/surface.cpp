@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include "convert.h"
 #include "painting.h"
@@ -24,13 +25,21 @@ void Surface::Invalidate(const RectTwips& area) {
   if (!dirty.isEmpty()) update(dirty);
 }
 
-void Surface::PaintFace(QPainter& p, const QRect& dirty) {
+void Surface::PaintFace(QPainter& p, const QRegion& dirty) {
   if (!owner_) {
-    p.fillRect(dirty, ToQColor(window_.BackColor()));
-    // The window's picture keeps its own size from the top-left corner.
+    p.fillRect(dirty.boundingRect(), ToQColor(window_.BackColor()));
+    // The window's picture keeps its own size from the top-left corner. Copied one
+    // rectangle at a time it stays a plain copy: through a clip of several rectangles Qt
+    // hands the rows to worker threads, waking them on every tick.
     if (const QImage* image = ImageOf(window_.GetPicture())) {
-      const QRect part = dirty & image->rect();
-      if (!part.isEmpty()) p.drawImage(part.topLeft(), *image, part);
+      p.save();
+      for (const QRect& r : dirty) {
+        const QRect part = r & image->rect();
+        if (part.isEmpty()) continue;
+        p.setClipRect(part);
+        p.drawImage(part.topLeft(), *image, part);
+      }
+      p.restore();
     }
     return;
   }
@@ -39,17 +48,18 @@ void Surface::PaintFace(QPainter& p, const QRect& dirty) {
     return;
   }
   const auto& box = static_cast<const PictureElement&>(*owner_);
-  p.fillRect(dirty, ToQColor(box.BackColor()));
+  p.fillRect(dirty.boundingRect(), ToQColor(box.BackColor()));
   PaintPicture(p, rect(), box);
 }
 
 void Surface::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  const QRect dirty = event->rect();
+  const QRegion& dirty = event->region();
   PaintFace(p, dirty);
   for (const Element* e : window_.Stacking()) {
     if (!DrawnOn(*e, owner_) || !e->Visible()) continue;
-    if (!DirtyRect(ToContainer(*e, e->Extent())).intersects(dirty)) continue;
+    // The parts a tick changes lie far apart: what lies between them is not repainted.
+    if (!dirty.intersects(DirtyRect(ToContainer(*e, e->Extent())))) continue;
     p.save();
     PaintDrawn(p, *e);
     p.restore();

@@ -30,7 +30,7 @@ class Surface : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void PaintFace(QPainter& p, const QRect& dirty);
+  void PaintFace(QPainter& p, const QRegion& dirty);
   Element* Target(const QPoint& pos) const;
 
   Window& window_;

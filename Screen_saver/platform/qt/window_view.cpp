@@ -26,8 +26,6 @@ WindowView::WindowView(Window& window, Session& session, System& system)
   window_.SetObserver(this);
   Discover();
   last_stacking_ = window_.Stacking();
-  for (Element* e : window_.Stacking())
-    if (auto it = widgets_.find(e); it != widgets_.end()) it->second->raise();
   ApplyWindow();
   if (window_.Visible()) ShowOnScreen();
 }
@@ -74,6 +72,19 @@ void WindowView::Create(Element& e) {
     InvalidateDrawn(e, e.ShownExtent());
     return;
   }
+  if (widgets_built_) CreateWidget(e);
+}
+
+void WindowView::BuildWidgets() {
+  widgets_built_ = true;
+  // Elements come after their containers, so each container's widget is there first.
+  for (std::size_t i = 0; i < known_; ++i)
+    if (Element& e = *window_.Elements()[i]; e.Windowed()) CreateWidget(e);
+  for (Element* e : window_.Stacking())
+    if (auto it = widgets_.find(e); it != widgets_.end()) it->second->raise();
+}
+
+void WindowView::CreateWidget(Element& e) {
   QWidget* w = MakeWidget(e, &SurfaceOf(e.Container()), session_, system_);
   if (!w) return;
   widgets_[&e] = w;
@@ -186,6 +197,9 @@ void WindowView::ApplyPointer() {
 
 void WindowView::ShowOnScreen() {
   if (session_.Ended()) return;
+  // A window's widgets are made when it is first shown: a dialog that never opens costs
+  // nothing at start-up. Until then the model alone holds what they would show.
+  if (!widgets_built_) BuildWidgets();
   const Qt::WindowModality modality = window_.Modal() ? Qt::ApplicationModal : Qt::NonModal;
   if (top_->windowModality() != modality) {
     // Modality is taken when a window is shown.

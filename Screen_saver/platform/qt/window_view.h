@@ -45,6 +45,8 @@ class WindowView : public QObject, public WindowObserver {
   // Elements added to the window since the last look get their widgets and timers.
   void Discover();
   void Create(Element& e);
+  void BuildWidgets();
+  void CreateWidget(Element& e);
   void Restart(const Timer& timer);
   Surface& SurfaceOf(const Element* container) const;
   void InvalidateDrawn(const Element& e, const RectTwips& area);
@@ -65,6 +67,7 @@ class WindowView : public QObject, public WindowObserver {
   std::unordered_map<const QWidget*, Element*> elements_of_;
   std::unordered_map<const Timer*, QTimer*> timers_;
   std::size_t known_ = 0;
+  bool widgets_built_ = false;
   std::vector<Element*> last_stacking_;
   std::vector<std::unique_ptr<ScreenCover>> covers_;
 };

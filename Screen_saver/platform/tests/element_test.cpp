@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -111,6 +113,66 @@ TEST(ElementChanges, ReportTheAreaCoveredBeforeAndAfter) {
   rec.areas.clear();
   label.SetLeft(5000);  // hidden: nothing to repaint
   EXPECT_TRUE(rec.areas[0].Empty());
+}
+
+// A property set again to what it holds repaints nothing: the clock re-sets its captions
+// and hands every second, mostly to the same values.
+TEST(ElementChanges, SettingTheValueHeldTellsNothing) {
+  Window w("Form1");
+  Label& label = w.Add<Label>("lbl");
+  Line& line = w.Add<Line>("LineS", 0);
+  Shape& shape = w.Add<Shape>("ShapeS", 0);
+  Image& image = w.Add<Image>("Pict", 0);
+  Recorder rec;
+  w.SetObserver(&rec);
+  struct Case {
+    const char* what;
+    std::function<void()> set;
+  };
+  const Picture picture = std::make_shared<PictureData>(4, 4, "p");
+  const Case cases[] = {
+      {"text", [&] { label.SetText("12"); }},
+      {"visible", [&] { label.SetVisible(false); }},
+      {"move", [&] { label.Move(1, 2, 3, 4); }},
+      {"left", [&] { label.SetLeft(7); }},
+      {"fore colour", [&] { label.SetForeColor(Rgb(90, 90, 90)); }},
+      {"font size", [&] { label.SetFontSize(20); }},
+      {"font bold", [&] { label.SetFontBold(true); }},
+      {"points", [&] { line.SetPoints(1, 2, 300, 400); }},
+      {"x2", [&] { line.SetX2(9); }},
+      {"line width", [&] { line.SetLineWidth(3); }},
+      {"border width", [&] { shape.SetBorderWidth(4); }},
+      {"fill colour", [&] { shape.SetFillColor(Rgb(1, 2, 3)); }},
+      {"picture", [&] { image.SetPicture(picture); }},
+  };
+  for (const Case& c : cases) {
+    rec.areas.clear();
+    c.set();
+    c.set();
+    EXPECT_EQ(rec.areas.size(), 1u) << c.what;
+  }
+}
+
+TEST(ElementChanges, TimersAreToldOfEverySetAsItRestartsTheirCount) {
+  Window w("Form1");
+  Timer& timer = w.Add<Timer>("Timer4");
+  Recorder rec;
+  w.SetObserver(&rec);
+  timer.SetInterval(1000);
+  timer.SetInterval(1000);
+  timer.SetEnabled(true);
+  EXPECT_EQ(rec.areas.size(), 3u);
+}
+
+TEST_F(OptionsAndBoxes, ReselectingTellsNothingButStillRunsTheHandler) {
+  Recorder rec;
+  window.SetObserver(&rec);
+  a0.SetValue(true);
+  rec.areas.clear();
+  log.clear();
+  a0.SetValue(true);
+  EXPECT_TRUE(rec.areas.empty());
+  EXPECT_EQ(log, std::vector<std::string>{"a0+-"});
 }
 
 TEST(ElementChanges, ExtentsFollowContainersAndLineWidths) {

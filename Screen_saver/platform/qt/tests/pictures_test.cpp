@@ -105,13 +105,16 @@ TEST_F(Pictures, ToldByContentWhateverTheName) {
     const char* name;  // a name that says another format
     Bytes bytes;
     int width, height;
-    Color first_pixel;
+    Color colour;  // of the first pixel and the last
   };
   const Case cases[] = {
       {"jpeg.gif", Encoded("JPEG", 8, 6, kGreen), 8, 6, kGreen},
       {"bmp.jpg", Encoded("BMP", 5, 3, kYellow), 5, 3, kYellow},
       {"gif.bmp", Gif(1, 1, false), 1, 1, kRed},
       {"animated.jpg", Gif(1, 1, true), 1, 1, kRed},
+      // Screen-sized pictures are decoded into memory of their own.
+      {"screen.jpg", Encoded("JPEG", 1920, 1080, kGreen), 1920, 1080, kGreen},
+      {"screen.bmp", Encoded("BMP", 1920, 1080, kYellow), 1920, 1080, kYellow},
   };
   System& system = app.GetSystem();
   for (const Case& c : cases) {
@@ -124,8 +127,9 @@ TEST_F(Pictures, ToldByContentWhateverTheName) {
       EXPECT_EQ(p->HeightPx(), c.height) << c.name;
       const QImage* image = ImageOf(p);
       ASSERT_NE(image, nullptr);
-      EXPECT_TRUE(Near(image->pixelColor(0, 0), c.first_pixel))
-          << c.name << " " << image->pixelColor(0, 0).name().toStdString();
+      for (const QPoint at : {QPoint(0, 0), QPoint(c.width - 1, c.height - 1)})
+        EXPECT_TRUE(Near(image->pixelColor(at), c.colour))
+            << c.name << " " << image->pixelColor(at).name().toStdString();
       // Pictures are kept ready to draw, not as palette pixels to convert on every paint.
       EXPECT_EQ(image->depth(), 32) << c.name;
     }

@@ -55,6 +55,31 @@ TEST_F(Widgets, TypingEditsTheModelButCodeChangesDoNotCountAsEdits) {
   EXPECT_EQ(edit->text(), "full");
 }
 
+// A window's widgets are made when it is first shown: what changed while it was hidden,
+// and what was added meanwhile, is there and in its container.
+TEST_F(Widgets, AWindowShownLateShowsWhatChangedWhileHidden) {
+  Frame& frame = window.Add<Frame>("frame");
+  frame.Move(T(10), T(10), T(200), T(100));
+  CheckBox& box = window.Add<CheckBox>("box", -1, &frame);
+  box.Move(T(10), T(20), T(150), T(25));
+  app.Attach(window);
+  box.SetValue(1);
+  box.SetText("Ticked");
+  TextBox& late = window.Add<TextBox>("late");
+  late.Move(T(10), T(150), T(100), T(25));
+  late.SetText("12");
+  window.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(ViewOf(app, window)));
+
+  auto* check = WidgetAt<QCheckBox>(30, 40);
+  ASSERT_NE(check, nullptr);
+  EXPECT_TRUE(check->isChecked());
+  EXPECT_EQ(check->text(), "Ticked");
+  auto* edit = WidgetAt<QLineEdit>(20, 160);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->text(), "12");
+}
+
 TEST_F(Widgets, OptionButtonsAreExclusiveThroughTheModel) {
   Frame& frame = window.Add<Frame>("frame");
   frame.Move(T(10), T(10), T(200), T(100));
