@@ -23,6 +23,11 @@
 #include "qt/qt_testing.h"
 
 namespace hc {
+
+void PrintTo(const DateTime& t, std::ostream* os) {
+  *os << t.hour << ":" << t.minute << ":" << t.second;
+}
+
 namespace {
 
 // The real services, but with the program's files in a folder of the test's own and the
@@ -74,6 +79,7 @@ struct Look {
   const char* settings;
   bool lines;
   bool dial;
+  friend void PrintTo(const Look& look, std::ostream* os) { *os << look.name; }
 };
 
 const Look kLooks[] = {

@@ -66,6 +66,7 @@ struct Worked {
   int clock2;
   double left[3], top[3];  // circles' top-left corners
   double label_right[3], label_down[3];
+  friend void PrintTo(const Worked& w, std::ostream* os) { *os << w.look; }
 };
 
 class WorkedValues : public Face, public ::testing::WithParamInterface<Worked> {};
@@ -165,6 +166,7 @@ struct DigitSizeCase {
   const char* hours_size;
   bool through_dial;
   double sizes[3];  // seconds, minutes, hours, as the labels read them back
+  friend void PrintTo(const DigitSizeCase& k, std::ostream* os) { *os << k.name; }
 };
 
 class DigitSizes : public Face, public ::testing::WithParamInterface<DigitSizeCase> {};
@@ -207,6 +209,9 @@ TEST_F(Face, LeavingTheDialLookBringsBackTheLinesAndTheCentreOutline) {
 struct DialCase {
   int width_px, height_px;
   int dial_width_px, dial_height_px;  // 0: no dial for this screen
+  friend void PrintTo(const DialCase& k, std::ostream* os) {
+    *os << k.width_px << "x" << k.height_px;
+  }
 };
 
 class DialTable : public Face, public ::testing::WithParamInterface<DialCase> {};
@@ -279,6 +284,7 @@ struct ShownCase {
   const char* digits[3];
   // The hour of the clock with the minutes as the caption shows them.
   double hours_angle;
+  friend void PrintTo(const ShownCase& k, std::ostream* os) { *os << k.name; }
 };
 
 class ShownTime : public Face, public ::testing::WithParamInterface<ShownCase> {};

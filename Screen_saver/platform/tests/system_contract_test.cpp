@@ -26,6 +26,7 @@ namespace fs = std::filesystem;
 struct SystemKind {
   const char* name;
   std::function<std::unique_ptr<System>()> make;
+  friend void PrintTo(const SystemKind& k, std::ostream* os) { *os << k.name; }
 };
 
 class Contract : public ::testing::TestWithParam<SystemKind> {
