@@ -42,7 +42,7 @@ class Form1 {
   // The colour and font chooser.
   CommonDialog ComDial;
 
-  // Window state; wider than the original 16 bits so large screens fit.
+  // Window state; 32 bits rather than 16, so large screens fit.
   std::int32_t ScreenH = 0;
   std::int32_t ScreenW = 0;
   double StartTime = 0;
