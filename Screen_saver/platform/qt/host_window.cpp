@@ -34,16 +34,13 @@ std::unique_ptr<HostWindow> HostWindow::Open(unsigned long id, std::string* erro
   const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
   xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &mask);
   xcb_flush(connection);
-  auto host = std::unique_ptr<HostWindow>(new HostWindow(connection, window, size));
+  auto host = std::unique_ptr<HostWindow>(new HostWindow(window, size));
   qGuiApp->installNativeEventFilter(host.get());
   return host;
 }
 
-HostWindow::HostWindow(xcb_connection_t* connection, xcb_window_t id, QSize device_size)
-    : connection_(connection),
-      id_(id),
-      device_size_(device_size),
-      foreign_(QWindow::fromWinId(id)) {}
+HostWindow::HostWindow(xcb_window_t id, QSize device_size)
+    : id_(id), device_size_(device_size), foreign_(QWindow::fromWinId(id)) {}
 
 HostWindow::~HostWindow() {
   if (qGuiApp) qGuiApp->removeNativeEventFilter(this);

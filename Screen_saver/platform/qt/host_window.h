@@ -30,9 +30,8 @@ class HostWindow : public QAbstractNativeEventFilter {
   bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
 
  private:
-  HostWindow(xcb_connection_t* connection, xcb_window_t id, QSize device_size);
+  HostWindow(xcb_window_t id, QSize device_size);
 
-  xcb_connection_t* connection_;
   xcb_window_t id_;
   QSize device_size_;
   std::unique_ptr<QWindow> foreign_;
