@@ -1,0 +1,29 @@
+#pragma once
+// Native controls for the windowed elements that are not surfaces: text boxes, option
+// buttons, check boxes, buttons and the drive, folder and file lists. What the user does in
+// them reaches the model as the model's own user actions; the controls then follow the
+// model, never the other way round. Include after <windows.h>.
+
+#include "model/element.h"
+#include "system.h"
+
+namespace hc::win32 {
+
+class Session;
+
+// A new child control of `parent` for the element, hidden until synced; null for kinds
+// that are no controls (frames and picture boxes are surfaces, drawn elements have none).
+HWND MakeControl(Element& e, HWND parent);
+
+// Brings the control in line with every property of the element: place, size, text,
+// font, state, enabled and visible.
+void SyncControl(Element& e, HWND control, System& system);
+
+// A notification the control sent its parent (the code of WM_COMMAND) reaches the model.
+void ControlNotified(Element& e, HWND control, int code, Session& session, System& system);
+
+// The colours a control of the element is painted in (WM_CTLCOLOR...); null for the
+// system's own.
+HBRUSH ControlColours(const Element& e, HDC dc);
+
+}  // namespace hc::win32

@@ -1,0 +1,19 @@
+#pragma once
+// The system's own boxes and choosers. Include after <windows.h>.
+
+#include <optional>
+#include <string>
+
+#include "system.h"
+
+namespace hc::win32 {
+
+// Modal over `owner` (may be null); closing the box is its Cancel button when it has one.
+MsgResult ShowMessage(HWND owner, const std::string& text, MsgButtons buttons, MsgIcon icon,
+                      const std::string& title);
+// The colour chooser; nothing when cancelled.
+std::optional<Color> PickColor(HWND owner, Color initial);
+// The font chooser with the flags the options dialog asks for; nothing when cancelled.
+std::optional<FontChoice> PickFont(HWND owner, const FontChoice& initial);
+
+}  // namespace hc::win32

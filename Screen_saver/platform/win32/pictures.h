@@ -1,0 +1,35 @@
+#pragma once
+// Pictures decoded by GDI+: GIF, JPEG and BMP told by their content, never by the name,
+// held as a 32-bit device-independent bitmap ready to be drawn. Include after <windows.h>.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/picture.h"
+
+namespace hc::win32 {
+
+// Pictures larger than this on a side are refused before their pixels are decoded.
+inline constexpr int kMaxPictureSide = 16384;
+
+class GdiPicture : public PictureData {
+ public:
+  // Takes ownership of `bitmap`, a top-down 32-bit DIB section.
+  GdiPicture(HBITMAP bitmap, int width_px, int height_px, std::string source);
+  ~GdiPicture() override;
+  HBITMAP Bitmap() const { return bitmap_; }
+
+ private:
+  HBITMAP bitmap_;
+};
+
+// The bitmap of a picture; null for one this backend did not decode.
+HBITMAP BitmapOf(const Picture& picture);
+
+// An empty picture and `error` ("<source>: <reason>") when it cannot be read.
+Picture LoadPictureFile(const std::string& path, std::string* error);
+Picture DecodePictureBytes(const std::vector<std::uint8_t>& bytes, const std::string& name,
+                           std::string* error);
+
+}  // namespace hc::win32
