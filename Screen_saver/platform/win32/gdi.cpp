@@ -1,19 +1,11 @@
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
+#include "gdi.h"
+
 #include <windows.h>
-// GDI+ needs the min and max of the older headers and the full set of COM declarations.
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <objidl.h>
-#include <gdiplus.h>
 
 #include <map>
 #include <tuple>
 
-#include "gdi.h"
+#include "gdiplus_include.h"
 #include "wide.h"
 
 namespace hc::win32 {
@@ -26,7 +18,8 @@ HFONT FontHandle(const Font& font) {
   LOGFONTW lf{};
   lf.lfHeight = -font.SizePixels();
   lf.lfWeight = font.Bold() ? FW_BOLD : FW_NORMAL;
-  lf.lfCharSet = static_cast<BYTE>(font.Charset() == kCharsetAnsi ? DEFAULT_CHARSET : font.Charset());
+  lf.lfCharSet =
+      static_cast<BYTE>(font.Charset() == kCharsetAnsi ? DEFAULT_CHARSET : font.Charset());
   lf.lfQuality = CLEARTYPE_QUALITY;
   const std::wstring face = Wide(font.Name());
   face.copy(lf.lfFaceName, LF_FACESIZE - 1);

@@ -1,0 +1,217 @@
+#include <windows.h>
+
+#include "gdiplus_include.h"
+//
+#include "gdi.h"
+#include "model/hit_test.h"
+#include "model/picture_fit.h"
+#include "painting.h"
+#include "pictures.h"
+
+namespace hc::win32 {
+
+namespace {
+
+Gdiplus::Color ToGdiplus(Color c) {
+  return Gdiplus::Color(255, static_cast<BYTE>(RedOf(c)), static_cast<BYTE>(GreenOf(c)),
+                        static_cast<BYTE>(BlueOf(c)));
+}
+
+// Anti-aliased drawing where a pixel covers [x, x+1): the same geometry as elsewhere.
+// Held to the part being repainted: an edge drawn again over itself would grow darker.
+void Prepare(Gdiplus::Graphics& g, const RECT& dirty) {
+  g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+  g.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+  g.SetClip(
+      Gdiplus::Rect(dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top));
+}
+
+void PaintShape(HDC dc, const RECT& dirty, const Shape& s) {
+  const PixelBox b = PixelBoundsOf(s);
+  const bool outlined = s.BorderStyle() != 0;
+  // The outline lies inside the bounds: its centre line is half its width in.
+  const float half = outlined ? static_cast<float>(s.BorderWidth()) / 2.0f : 0.0f;
+  const Gdiplus::RectF path(static_cast<float>(b.left) + half, static_cast<float>(b.top) + half,
+                            static_cast<float>(b.width) - 2 * half,
+                            static_cast<float>(b.height) - 2 * half);
+  Gdiplus::Graphics g(dc);
+  Prepare(g, dirty);
+  const bool circle = s.Kind2() == ShapeKind::kCircle;
+  if (s.FillOpaque()) {
+    Gdiplus::SolidBrush brush(ToGdiplus(s.FillColor()));
+    if (circle)
+      g.FillEllipse(&brush, path);
+    else
+      g.FillRectangle(&brush, path);
+  }
+  if (outlined) {
+    Gdiplus::Pen pen(ToGdiplus(s.BorderColor()), static_cast<float>(s.BorderWidth()));
+    pen.SetLineJoin(Gdiplus::LineJoinMiter);
+    if (circle)
+      g.DrawEllipse(&pen, path);
+    else
+      g.DrawRectangle(&pen, path);
+  }
+}
+
+void PaintLine(HDC dc, const RECT& dirty, const Line& l) {
+  constexpr float k = kTwipsPerPixel;
+  Gdiplus::Graphics g(dc);
+  Prepare(g, dirty);
+  Gdiplus::Pen pen(ToGdiplus(l.LineColor()), static_cast<float>(l.LineWidth()));
+  g.DrawLine(&pen, static_cast<float>(l.X1()) / k, static_cast<float>(l.Y1()) / k,
+             static_cast<float>(l.X2()) / k, static_cast<float>(l.Y2()) / k);
+}
+
+UINT HorizontalOf(Alignment a) {
+  switch (a) {
+    case Alignment::kCenter:
+      return DT_CENTER;
+    case Alignment::kRight:
+      return DT_RIGHT;
+    default:
+      return DT_LEFT;
+  }
+}
+
+void PaintLabel(HDC dc, const Label& l) {
+  RECT r = ToRect(PixelBoundsOf(l));
+  if (!l.Transparent()) {
+    HBRUSH back = CreateSolidBrush(ToColorRef(l.BackColor()));
+    FillRect(dc, &r, back);
+    DeleteObject(back);
+  }
+  HGDIOBJ old_font = SelectObject(dc, FontHandle(l.GetFont()));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, l.Enabled() ? ToColorRef(l.ForeColor()) : RGB(128, 128, 128));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  // A label one line high keeps its text on that line, clipped, rather than wrapping a
+  // second line below its bounds over whatever lies there.
+  const bool wraps = r.bottom - r.top >= 2 * metrics.tmHeight;
+  const std::wstring text = DisplayText(l.Text());
+  DrawTextW(
+      dc, text.c_str(), static_cast<int>(text.size()), &r,
+      HorizontalOf(l.Align()) | DT_TOP | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+  SelectObject(dc, old_font);
+}
+
+// Copies (part of) a picture's bitmap: at its own size when it fits, scaled smoothly when not.
+void DrawBitmap(HDC dc, HBITMAP bitmap, const PixelBox& target, int width, int height) {
+  HDC source = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(source, bitmap);
+  if (target.width == width && target.height == height) {
+    BitBlt(dc, target.left, target.top, width, height, source, 0, 0, SRCCOPY);
+  } else {
+    const int mode = SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, target.left, target.top, target.width, target.height, source, 0, 0, width,
+               height, SRCCOPY);
+    SetStretchBltMode(dc, mode);
+  }
+  SelectObject(source, old);
+  DeleteDC(source);
+}
+
+void PaintPicture(HDC dc, const PixelBox& box, const PictureElement& e) {
+  const Picture& picture = e.GetPicture();
+  HBITMAP bitmap = BitmapOf(picture);
+  if (!bitmap || box.Empty()) return;
+  PixelBox target = PictureTarget(box.width, box.height, picture->WidthPx(), picture->HeightPx(),
+                                  e.Stretch(), e.CentreFit());
+  target.left += box.left;
+  target.top += box.top;
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, box.left, box.top, box.Right(), box.Bottom());
+  DrawBitmap(dc, bitmap, target, picture->WidthPx(), picture->HeightPx());
+  RestoreDC(dc, saved);
+}
+
+void Fill(HDC dc, const RECT& r, Color c) {
+  HBRUSH brush = CreateSolidBrush(ToColorRef(c));
+  FillRect(dc, &r, brush);
+  DeleteObject(brush);
+}
+
+void PaintFrame(HDC dc, SIZE size, const Frame& frame) {
+  const RECT all{0, 0, size.cx, size.cy};
+  Fill(dc, all, frame.BackColor());
+  HGDIOBJ old_font = SelectObject(dc, FontHandle(frame.GetFont()));
+  const std::wstring caption = DisplayText(frame.Text());
+  SIZE text{0, 0};
+  if (!caption.empty())
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+  RECT border{0, text.cy / 2, size.cx, size.cy};
+  DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+  if (!caption.empty()) {
+    RECT box{6, 0, 6 + text.cx + 4, text.cy};
+    Fill(dc, box, frame.BackColor());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(frame.ForeColor()));
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box,
+              DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+  }
+  SelectObject(dc, old_font);
+}
+
+void PaintFace(HDC dc, const RECT& dirty, SIZE size, const Window& window, const Element* owner) {
+  if (!owner) {
+    Fill(dc, dirty, window.BackColor());
+    // The window's picture keeps its own size from the top-left corner.
+    if (HBITMAP bitmap = BitmapOf(window.GetPicture())) {
+      const Picture& picture = window.GetPicture();
+      const int saved = SaveDC(dc);
+      IntersectClipRect(dc, dirty.left, dirty.top, dirty.right, dirty.bottom);
+      DrawBitmap(dc, bitmap, {0, 0, picture->WidthPx(), picture->HeightPx()}, picture->WidthPx(),
+                 picture->HeightPx());
+      RestoreDC(dc, saved);
+    }
+    return;
+  }
+  if (owner->Kind() == ElementKind::kFrame) {
+    PaintFrame(dc, size, static_cast<const Frame&>(*owner));
+    return;
+  }
+  const auto& box = static_cast<const PictureElement&>(*owner);
+  Fill(dc, dirty, box.BackColor());
+  PaintPicture(dc, {0, 0, size.cx, size.cy}, box);
+}
+
+void PaintDrawn(HDC dc, const RECT& dirty, const Element& e) {
+  switch (e.Kind()) {
+    case ElementKind::kShape:
+      PaintShape(dc, dirty, static_cast<const Shape&>(e));
+      break;
+    case ElementKind::kLine:
+      PaintLine(dc, dirty, static_cast<const Line&>(e));
+      break;
+    case ElementKind::kLabel:
+      PaintLabel(dc, static_cast<const Label&>(e));
+      break;
+    case ElementKind::kImage:
+      PaintPicture(dc, PixelBoundsOf(e), static_cast<const PictureElement&>(e));
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+void PaintSurface(HDC dc, const RECT& dirty, SIZE size, const Window& window,
+                  const Element* owner) {
+  EnsureGdiplus();
+  PaintFace(dc, dirty, size, window, owner);
+  const PixelBox dirty_box{dirty.left, dirty.top, dirty.right - dirty.left,
+                           dirty.bottom - dirty.top};
+  for (const Element* e : window.Stacking()) {
+    if (!DrawnOn(*e, owner) || !e->Visible()) continue;
+    // The parts a tick changes lie far apart: what lies between them is not repainted.
+    if (!dirty_box.Intersects(DirtyPixelsOf(ToContainer(*e, e->Extent())))) continue;
+    const int saved = SaveDC(dc);
+    PaintDrawn(dc, dirty, *e);
+    RestoreDC(dc, saved);
+  }
+}
+
+}  // namespace hc::win32

@@ -1,0 +1,151 @@
+#include <windows.h>
+#include <windowsx.h>
+//
+#include "gdi.h"
+#include "painting.h"
+#include "surface.h"
+
+namespace hc::win32 {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"HalvekClockSurface";
+
+void RegisterOnce(WNDPROC proc) {
+  static const bool registered = [proc] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    // Double clicks come as a second press, which is a click of its own.
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kClassName;
+    return RegisterClassExW(&wc) != 0;
+  }();
+  (void)registered;
+}
+
+}  // namespace
+
+Surface::Surface(const Window& window, Element* owner, SurfaceEvents& events, HWND parent,
+                 DWORD style, DWORD ex_style)
+    : window_(window), owner_(owner), events_(events) {
+  RegisterOnce(&Surface::Proc);
+  // Child surfaces hold controls: tabbing goes through them.
+  if (parent) ex_style |= WS_EX_CONTROLPARENT;
+  hwnd_ = CreateWindowExW(ex_style | WS_EX_CONTROLPARENT, kClassName, L"", style | WS_CLIPCHILDREN,
+                          0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), this);
+}
+
+Surface::~Surface() {
+  if (hwnd_) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+  if (buffer_) DeleteObject(buffer_);
+}
+
+void Surface::Invalidate(const RectTwips& area) {
+  const PixelBox dirty = DirtyPixelsOf(area);
+  if (dirty.Empty()) return;
+  const RECT r = ToRect(dirty);
+  InvalidateRect(hwnd_, &r, FALSE);
+}
+
+LRESULT CALLBACK Surface::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Surface*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Surface*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wparam, lparam);
+  return self->Handle(message, wparam, lparam);
+}
+
+Element* Surface::Target(LPARAM lparam) const {
+  return ClickTarget(window_, owner_, GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
+}
+
+LRESULT Surface::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      // Everything is painted in WM_PAINT, over the whole area.
+      return 1;
+    case WM_MOUSEMOVE: {
+      if (owner_) return 0;
+      POINT p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+      ClientToScreen(hwnd_, &p);
+      const bool moved = !pointer_known_ || p.x != last_pointer_.x || p.y != last_pointer_.y;
+      const bool first = !pointer_known_;
+      last_pointer_ = p;
+      pointer_known_ = true;
+      // The first report only says where the pointer rests when the window appears.
+      if (moved && !first) events_.SurfaceMouseMove();
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      clicks_.Press(Target(lparam));
+      return 0;
+    case WM_LBUTTONUP:
+      if (Element* clicked = clicks_.Release(Target(lparam))) events_.SurfaceClick(*clicked);
+      return 0;
+    case WM_CLOSE:
+      // The window stays unless its close handler hides it.
+      if (!owner_) events_.SurfaceClose();
+      return 0;
+    case WM_COMMAND:
+      if (lparam) events_.SurfaceCommand(reinterpret_cast<HWND>(lparam), HIWORD(wparam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      if (HBRUSH brush = events_.SurfaceControlColours(reinterpret_cast<HWND>(lparam),
+                                                       reinterpret_cast<HDC>(wparam)))
+        return reinterpret_cast<LRESULT>(brush);
+      break;
+    case WM_TIMER:
+      events_.SurfaceTimer(wparam);
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lparam) == HTCLIENT && events_.SurfaceSetCursor()) return TRUE;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
+void Surface::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  const RECT dirty = ps.rcPaint;
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  if (dirty.right > dirty.left && dirty.bottom > dirty.top && client.right > 0 &&
+      client.bottom > 0) {
+    // Drawn into a buffer of the surface's size, then the changed part copied in one go.
+    if (!buffer_ || buffer_size_.cx != client.right || buffer_size_.cy != client.bottom) {
+      if (buffer_) DeleteObject(buffer_);
+      buffer_ = CreateCompatibleBitmap(dc, client.right, client.bottom);
+      buffer_size_ = SIZE{client.right, client.bottom};
+    }
+    HDC buffer = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(buffer, buffer_);
+    IntersectClipRect(buffer, dirty.left, dirty.top, dirty.right, dirty.bottom);
+    PaintSurface(buffer, dirty, buffer_size_, window_, owner_);
+    BitBlt(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer,
+           dirty.left, dirty.top, SRCCOPY);
+    SelectObject(buffer, old);
+    DeleteDC(buffer);
+  }
+  EndPaint(hwnd_, &ps);
+}
+
+}  // namespace hc::win32

@@ -1,0 +1,67 @@
+#pragma once
+// A native window that draws what lies on a container: the model window's own client area,
+// a frame or a picture box. It paints through an off-screen buffer, so a tick that changes
+// a few parts never flickers, and hands the user's input on to its view. Include after
+// <windows.h>.
+
+#include <string>
+
+#include "model/hit_test.h"
+#include "model/window.h"
+
+namespace hc::win32 {
+
+// What a surface's native window tells the view that owns it.
+class SurfaceEvents {
+ public:
+  virtual ~SurfaceEvents() = default;
+  // The pointer moved over the window's own client area.
+  virtual void SurfaceMouseMove() = 0;
+  virtual void SurfaceClick(Element& e) = 0;
+  // The window's own close control.
+  virtual void SurfaceClose() = 0;
+  // A control on this surface notified its parent (WM_COMMAND).
+  virtual void SurfaceCommand(HWND control, int code) = 0;
+  // The brush for a control on this surface, or null for the system's.
+  virtual HBRUSH SurfaceControlColours(HWND control, HDC dc) = 0;
+  virtual void SurfaceTimer(UINT_PTR id) = 0;
+  // Sets the pointer over the window; false leaves it to the system.
+  virtual bool SurfaceSetCursor() = 0;
+};
+
+class Surface {
+ public:
+  // `owner` is the frame or picture box; null for the window's own client area, which is
+  // a top-level window with `style`.
+  Surface(const Window& window, Element* owner, SurfaceEvents& events, HWND parent, DWORD style,
+          DWORD ex_style);
+  ~Surface();
+  Surface(const Surface&) = delete;
+  Surface& operator=(const Surface&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  Element* Owner() const { return owner_; }
+  // Repaints what an area, given in twips relative to this surface, covers.
+  void Invalidate(const RectTwips& area);
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void Paint();
+  Element* Target(LPARAM lparam) const;
+
+  const Window& window_;
+  Element* owner_;
+  SurfaceEvents& events_;
+  HWND hwnd_ = nullptr;
+  ClickTracker clicks_;
+  // Where the pointer last was, in screen pixels: a window that appears under a still
+  // pointer, or is redrawn, is told of a "move" that is none.
+  POINT last_pointer_{-1, -1};
+  bool pointer_known_ = false;
+  // The surface as last painted, kept so that a tick repaints only what it changed.
+  HBITMAP buffer_ = nullptr;
+  SIZE buffer_size_{0, 0};
+};
+
+}  // namespace hc::win32

@@ -1,0 +1,77 @@
+#pragma once
+// One model window on screen: a top-level surface, a child surface for each frame and
+// picture box, a native control for each other windowed element and a system timer for
+// each timer element. It follows the model through the observer calls and delivers the
+// user's keys, moves and clicks back to it. Include after <windows.h>.
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "model/window.h"
+#include "surface.h"
+#include "system.h"
+
+namespace hc::win32 {
+
+class Session;
+
+class WindowView : public WindowObserver, public SurfaceEvents {
+ public:
+  WindowView(Window& window, Session& session, System& system);
+  ~WindowView() override;
+
+  const Window& Model() const { return window_; }
+  Window& Model() { return window_; }
+  HWND Handle() const { return top_->Handle(); }
+  // Whether `hwnd` is this window or lies inside it.
+  bool Holds(HWND hwnd) const;
+  // The element whose control or surface `hwnd` is; null for none.
+  Element* ElementOf(HWND hwnd) const;
+  // The program ended: hide at once and stop every timer.
+  void Shut();
+
+  void ElementChanged(Element& e, const RectTwips& before) override;
+  void WindowChanged() override;
+  void VisibilityChanged() override;
+  void StackingChanged() override;
+
+  void SurfaceMouseMove() override;
+  void SurfaceClick(Element& e) override;
+  void SurfaceClose() override;
+  void SurfaceCommand(HWND control, int code) override;
+  HBRUSH SurfaceControlColours(HWND control, HDC dc) override;
+  void SurfaceTimer(UINT_PTR id) override;
+  bool SurfaceSetCursor() override;
+
+ private:
+  // Elements added to the window since the last look get their controls and timers.
+  void Discover();
+  void Create(Element& e);
+  void BuildControls();
+  void CreateControl(Element& e);
+  void Sync(Element& e);
+  void Restart(const Timer& timer);
+  Surface& SurfaceOf(const Element* container) const;
+  HWND ParentFor(const Element* container) const;
+  void InvalidateDrawn(const Element& e, const RectTwips& area);
+  void InvalidateAllDrawn();
+  void RestackControls();
+  void ApplyWindow();
+  void ShowOnScreen();
+
+  Window& window_;
+  Session& session_;
+  System& system_;
+  std::unique_ptr<Surface> top_;
+  std::map<const Element*, std::unique_ptr<Surface>> surfaces_;
+  std::map<const Element*, HWND> controls_;
+  std::map<HWND, Element*> elements_of_;
+  std::map<const Timer*, UINT_PTR> timer_ids_;
+  std::map<UINT_PTR, const Timer*> timers_;
+  std::size_t known_ = 0;
+  bool controls_built_ = false;
+  std::vector<Element*> last_stacking_;
+};
+
+}  // namespace hc::win32
