@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# The Windows programs under Wine, on the display and in the prefix that scripts/test-windows
+# set up: the preview mode writes the default settings, the clock shows its face and ends on
+# a key or on mouse moves, the options dialog saves the language chosen, and the installer
+# copies the files into the system folder and reports.
+# Usage: programs_test.sh BIN_FOLDER   (needs DISPLAY, WINEPREFIX, xdotool, ImageMagick)
+set -euo pipefail
+bin=$(realpath "$1")
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+# shellcheck source=../hosted/checks.sh
+source "$(dirname "$(realpath "$0")")/../hosted/checks.sh"
+
+cp "$bin/HalvekClock.scr" "$bin/setup_hclock.exe" "$bin/Halvek_Clock_bg.jpg" "$work/"
+settings=$work/Halvek_Clock.ini
+screen_w=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1] }')
+screen_h=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[2] }')
+
+# Starts a program of the work folder with arguments; sets `proc`.
+start() {
+  (cd "$work" && exec wine "$@") >/dev/null 2>&1 &
+  proc=$!
+  pids+=("$proc")
+}
+alive() { kill -0 "$1" 2>/dev/null; }
+gone() { ! alive "$1"; }
+# Waits for the process to end by itself and gives its exit status.
+status_of() {
+  wait_for gone "$1" || fail "$2 did not end"
+  local status=0
+  wait "$1" || status=$?
+  echo "$status"
+}
+# The id of the X window of ours whose title is $1.
+window_named() { xdotool search --name "^$1\$" 2>/dev/null | head -1; }
+
+# 1. Preview: ends at once, after writing the default settings.
+start HalvekClock.scr /p
+[ "$(status_of "$proc" "the preview")" = 0 ] || fail "the preview ended with an error"
+expected=$'ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\nSlideShowTime=0\r\nLocalisation=1\r\nBack=0\r\nHColor=255\r\nMColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=30\r\nFName=Tahoma\r\nClock2=0\r'
+[ "$(cat "$settings")" = "$expected" ] || fail "the preview wrote: $(cat -A "$settings")"
+
+# 2. The clock shows its face at the centre of the screen, and Escape ends it.
+start HalvekClock.scr /s
+wait_for centre_at $((screen_w / 2)) $((screen_h / 2)) || fail "no clock face at the centre"
+cp "$work/shot.png" "${HC_SCREENSHOTS:-$work}/windows_clock.png" 2>/dev/null || true
+xdotool key Escape
+[ "$(status_of "$proc" "the clock after Escape")" = 0 ] || fail "Escape: exit status not 0"
+
+# 3. Mouse moves end it too.
+start HalvekClock.scr /s
+wait_for centre_at $((screen_w / 2)) $((screen_h / 2)) || fail "no clock face the second time"
+for i in 1 2 3 4 5 6 7 8; do
+  xdotool mousemove $((100 + 40 * i)) $((100 + 30 * i))
+  sleep 0.1
+done
+[ "$(status_of "$proc" "the clock after mouse moves")" = 0 ] || fail "moves: exit status not 0"
+
+# 4. The options dialog: a click on "Russian", then Enter saves the language.
+start HalvekClock.scr /c
+wait_for window_named Options >/dev/null || fail "no options dialog"
+dialog=$(window_named Options)
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+# The client area starts below the title bar: the first row, down the left side, of the
+# dialog's grey after the bar's colour.
+import -silent -window root -depth 8 "$work/shot.png"
+client_top=$(convert "$work/shot.png" -crop "1x60+$((X + 8))+$Y" txt:- |
+  awk -F'[(),:]' 'NR > 1 { split($1, p, ","); r = $4; g = $5; b = $6
+    if (b > r + 40) bar = 1; else if (bar && r > 150 && r == g && g == b) { print $2 + 0; exit } }')
+[ -n "$client_top" ] || fail "the dialog's title bar was not found"
+# "Russian" is 1150 twips from the left and 120 down: 77 and 8 pixels; the middle of its text.
+xdotool mousemove $((X + 4 + 90)) $((Y + client_top + 14)) click 1
+sleep 0.5
+xdotool key Return
+[ "$(status_of "$proc" "the options dialog after Enter")" = 0 ] || fail "Enter: exit status not 0"
+grep -q $'^Localisation=0\r$' "$settings" || fail "Russian was not saved: $(grep Localisation "$settings")"
+
+# 5. The installer: Enter installs into the system folder and reports.
+system32=$WINEPREFIX/drive_c/windows/system32
+start setup_hclock.exe
+wait_for window_named "Setup.*|.*[Ss]etup.*" >/dev/null || true
+sleep 1
+xdotool key Return
+wait_for window_named Result >/dev/null || fail "no report of the installation"
+for f in HalvekClock.scr Halvek_Clock_bg.jpg; do
+  cmp -s "$work/$f" "$system32/$f" || fail "$f was not copied into the system folder"
+done
+xdotool key Return
+[ "$(status_of "$proc" "the installer")" = 0 ] || fail "the installer: exit status not 0"
+echo "all checks passed"
