@@ -1,5 +1,22 @@
-# Checks on a virtual display shared by the tests of the clock in a host's window. They write
-# their screenshot into $work.
+# What the tests of the programs on a real display share. Sourced first, it gives each test a
+# folder of its own ($work, gone at the end), the processes to stop at the end ($pids) and
+# `fail`. A test may define `before_cleanup` (more to stop) and `explain_failure` (what to
+# show with a failure).
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  if declare -F before_cleanup >/dev/null; then before_cleanup; fi
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAILED: $*" >&2
+  if declare -F explain_failure >/dev/null; then explain_failure >&2; fi
+  exit 1
+}
+
+# Checks on the display; they write their screenshot into $work.
 
 # Whether the centre circle's outline, in the seconds colour RGB(255, 192, 192), stands
 # around (x, y): a pale pixel near each of its four sides, 36 pixels out. One hand's line or

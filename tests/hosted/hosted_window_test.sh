@@ -5,18 +5,9 @@
 # Usage: hosted_window_test.sh PROGRAM   (needs Xvfb, xclock, xdotool, ImageMagick)
 set -euo pipefail
 program=$(realpath "$1")
-work=$(mktemp -d)
+# shellcheck source=checks.sh
+source "$(dirname "$(realpath "$0")")/checks.sh"
 display=:$((300 + RANDOM % 300))
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAILED: $*" >&2
-  exit 1
-}
 
 # The program's own folder, so its settings file is written there and nowhere else.
 cp "$program" "$work/HalvekClock"
@@ -25,8 +16,6 @@ pids+=($!)
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-# shellcheck source=checks.sh
-source "$(dirname "$(realpath "$0")")/checks.sh"
 alive() { kill -0 "$1" 2>/dev/null; }
 # Opens a 640x480 window to host the clock: sets `host` (its process) and `window`.
 open_host_window() {

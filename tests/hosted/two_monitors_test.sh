@@ -7,20 +7,9 @@
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
-work=$(mktemp -d)
-display=:$((900 + RANDOM % 90))
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAILED: $*" >&2
-  exit 1
-}
 # shellcheck source=checks.sh
 source "$here/checks.sh"
+display=:$((900 + RANDOM % 90))
 
 Xorg "$display" -noreset -nolisten tcp -config "$here/two_monitors.xorg.conf" \
   -logfile "$work/xorg.log" >/dev/null 2>&1 &

@@ -6,24 +6,17 @@
 set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
-work=$(mktemp -d)
-display=:$((600 + RANDOM % 300))
-pids=()
-as_user() { setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$work/home" DISPLAY="$display" "$@"; }
-cleanup() {
-  as_user xscreensaver-command -exit >/dev/null 2>&1 || true
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  pkill -u nobody -f "$work/HalvekClock" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAILED: $*" >&2
-  [ -f "$work/daemon.log" ] && sed 's/^/  daemon: /' "$work/daemon.log" >&2
-  exit 1
-}
 # shellcheck source=checks.sh
 source "$here/checks.sh"
+display=:$((600 + RANDOM % 300))
+as_user() { setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$work/home" DISPLAY="$display" "$@"; }
+before_cleanup() {
+  as_user xscreensaver-command -exit >/dev/null 2>&1 || true
+  pkill -u nobody -f "$work/HalvekClock" 2>/dev/null || true
+}
+explain_failure() {
+  if [ -f "$work/daemon.log" ]; then sed 's/^/  daemon: /' "$work/daemon.log"; fi
+}
 
 cp "$program" "$work/HalvekClock"
 mkdir "$work/home"

@@ -6,17 +6,6 @@
 # Usage: programs_test.sh BIN_FOLDER   (needs DISPLAY, WINEPREFIX, xdotool, ImageMagick)
 set -euo pipefail
 bin=$(realpath "$1")
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAILED: $*" >&2
-  exit 1
-}
 # shellcheck source=../hosted/checks.sh
 source "$(dirname "$(realpath "$0")")/../hosted/checks.sh"
 
