@@ -1,8 +1,11 @@
-#include "wide.h"
-
+// clang-format off
+// <windows.h> comes first: the standard headers define NOMINMAX themselves.
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
 #include <windows.h>
+// clang-format on
+
+#include "wide.h"
 
 namespace hc::win32 {
 
