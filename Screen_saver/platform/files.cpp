@@ -85,8 +85,10 @@ std::vector<std::string> ListFiles(const std::string& pattern, const std::string
   if (pattern.empty()) return names;
   std::error_code ec;
   const auto cut = pattern.rfind(separator);
+  // A root keeps its separator: "C:" without it is the current folder on drive C.
+  const bool root = cut != std::string::npos && (cut == 0 || pattern[cut - 1] == ':');
   const std::string folder =
-      cut == std::string::npos ? "." : (cut == 0 ? separator : pattern.substr(0, cut));
+      cut == std::string::npos ? "." : pattern.substr(0, root ? cut + separator.size() : cut);
   const std::string mask =
       cut == std::string::npos ? pattern : pattern.substr(cut + separator.size());
   if (mask.empty() || mask.find_first_of("*?") != std::string::npos) {

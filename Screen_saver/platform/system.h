@@ -75,7 +75,8 @@ class System {
   virtual bool AnotherInstance() = 0;
   // What joins a folder and a name: "\" on Windows, "/" elsewhere.
   virtual std::string PathSeparator() = 0;
-  // The part of a path that names its drive ("C:" on Windows; the mount point elsewhere).
+  // The part of a path that names its drive, as a folder to open ("C:\" on Windows; the mount
+  // point elsewhere).
   virtual std::string DriveOf(const std::string& path) = 0;
 
   virtual ScreenSize Screen() = 0;

@@ -23,6 +23,12 @@ TEST(Paths, AFolderChainStartsAtItsRootOnEitherKindOfPath) {
       {"\\", "C:\\", {"C:\\"}, "C:\\"},
       {"\\", "C:\\Windows\\System32", {"C:\\", "C:\\Windows", "C:\\Windows\\System32"}, "System32"},
       {"\\", "Z:\\tmp", {"Z:\\", "Z:\\tmp"}, "tmp"},
+      // A share on a server is a root of its own.
+      {"\\", "\\\\srv\\pics\\2024", {"\\\\srv\\pics\\", "\\\\srv\\pics\\2024"}, "2024"},
+      {"\\", "\\\\srv\\pics\\", {"\\\\srv\\pics\\"}, "\\\\srv\\pics\\"},
+      {"\\", "\\\\srv\\pics", {"\\\\srv\\pics"}, "\\\\srv\\pics"},
+      // Two separators at the start mean nothing special on Linux.
+      {"/", "//srv/pics", {"/", "/srv", "/srv/pics"}, "pics"},
   };
   for (const PathCase& c : cases) {
     EXPECT_EQ(FolderChain(c.path, c.separator), c.chain) << c.path;
