@@ -2,7 +2,9 @@
 // Native controls for the windowed elements that are not surfaces: text boxes, option
 // buttons, check boxes, buttons and the drive, folder and file lists. What the user does in
 // them reaches the model as the model's own user actions; the controls then follow the
-// model, never the other way round. Include after <windows.h>.
+// model, never the other way round.
+
+#include <windows.h>
 
 #include "model/element.h"
 #include "system.h"

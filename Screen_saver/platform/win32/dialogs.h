@@ -1,5 +1,7 @@
 #pragma once
-// The system's own boxes and choosers. Include after <windows.h>.
+// The system's own boxes and choosers.
+
+#include <windows.h>
 
 #include <optional>
 #include <string>

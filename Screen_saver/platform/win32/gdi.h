@@ -1,5 +1,7 @@
 #pragma once
-// Model values in GDI terms. Include after <windows.h>.
+// Model values in GDI terms.
+
+#include <windows.h>
 
 #include <string>
 

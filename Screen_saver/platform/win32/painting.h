@@ -1,7 +1,9 @@
 #pragma once
 // Drawing what lies on a surface into a device context: the surface's own face (the window's
 // colour and picture, a frame, a picture box), then its drawn elements back to front.
-// Include after <windows.h>.
+//
+
+#include <windows.h>
 
 #include "model/window.h"
 

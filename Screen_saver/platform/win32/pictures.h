@@ -1,6 +1,8 @@
 #pragma once
 // Pictures decoded by GDI+: GIF, JPEG and BMP told by their content, never by the name,
-// held as a 32-bit device-independent bitmap ready to be drawn. Include after <windows.h>.
+// held as a 32-bit device-independent bitmap ready to be drawn.
+
+#include <windows.h>
 
 #include <cstdint>
 #include <string>

@@ -4,6 +4,8 @@
 // a few parts never flickers, and hands the user's input on to its view. Include after
 // <windows.h>.
 
+#include <windows.h>
+
 #include <string>
 
 #include "model/hit_test.h"

@@ -2,7 +2,9 @@
 // One model window on screen: a top-level surface, a child surface for each frame and
 // picture box, a native control for each other windowed element and a system timer for
 // each timer element. It follows the model through the observer calls and delivers the
-// user's keys, moves and clicks back to it. Include after <windows.h>.
+// user's keys, moves and clicks back to it.
+
+#include <windows.h>
 
 #include <map>
 #include <memory>
