@@ -22,19 +22,19 @@ start() {
 }
 alive() { kill -0 "$1" 2>/dev/null; }
 gone() { ! alive "$1"; }
-# Waits for the process to end by itself and gives its exit status.
-status_of() {
+# Waits for the process $1 to end by itself, with exit status 0; $2 says what it is.
+ends_well() {
   wait_for gone "$1" || fail "$2 did not end"
   local status=0
   wait "$1" || status=$?
-  echo "$status"
+  [ "$status" = 0 ] || fail "$2 ended with status $status"
 }
 # The id of the X window of ours whose title is $1.
 window_named() { xdotool search --name "^$1\$" 2>/dev/null | head -1; }
 
 # 1. Preview: ends at once, after writing the default settings.
 start HalvekClock.scr /p
-[ "$(status_of "$proc" "the preview")" = 0 ] || fail "the preview ended with an error"
+ends_well "$proc" "the preview"
 expected=$'ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\nSlideShowTime=0\r\nLocalisation=1\r\nBack=0\r\nHColor=255\r\nMColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=30\r\nFName=Tahoma\r\nClock2=0\r'
 [ "$(cat "$settings")" = "$expected" ] || fail "the preview wrote: $(cat -A "$settings")"
 
@@ -43,7 +43,7 @@ start HalvekClock.scr /s
 wait_for centre_at $((screen_w / 2)) $((screen_h / 2)) || fail "no clock face at the centre"
 cp "$work/shot.png" "${HC_SCREENSHOTS:-$work}/windows_clock.png" 2>/dev/null || true
 xdotool key Escape
-[ "$(status_of "$proc" "the clock after Escape")" = 0 ] || fail "Escape: exit status not 0"
+ends_well "$proc" "the clock after Escape"
 
 # 3. Mouse moves end it too.
 start HalvekClock.scr /s
@@ -52,7 +52,7 @@ for i in 1 2 3 4 5 6 7 8; do
   xdotool mousemove $((100 + 40 * i)) $((100 + 30 * i))
   sleep 0.1
 done
-[ "$(status_of "$proc" "the clock after mouse moves")" = 0 ] || fail "moves: exit status not 0"
+ends_well "$proc" "the clock after mouse moves"
 
 # 4. The options dialog: a click on "Russian", then Enter saves the language.
 start HalvekClock.scr /c
@@ -70,7 +70,7 @@ client_top=$(convert "$work/shot.png" -crop "1x60+$((X + 8))+$Y" txt:- |
 xdotool mousemove $((X + 4 + 90)) $((Y + client_top + 14)) click 1
 sleep 0.5
 xdotool key Return
-[ "$(status_of "$proc" "the options dialog after Enter")" = 0 ] || fail "Enter: exit status not 0"
+ends_well "$proc" "the options dialog after Enter"
 grep -q $'^Localisation=0\r$' "$settings" || fail "Russian was not saved: $(grep Localisation "$settings")"
 
 # 5. The installer: Enter installs into the system folder and reports.
@@ -84,5 +84,5 @@ for f in HalvekClock.scr Halvek_Clock_bg.jpg; do
   cmp -s "$work/$f" "$system32/$f" || fail "$f was not copied into the system folder"
 done
 xdotool key Return
-[ "$(status_of "$proc" "the installer")" = 0 ] || fail "the installer: exit status not 0"
+ends_well "$proc" "the installer"
 echo "all checks passed"

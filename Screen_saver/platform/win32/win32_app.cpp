@@ -1,5 +1,7 @@
-#include <commctrl.h>
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 //
 #include "session.h"
 #include "ui_system.h"
