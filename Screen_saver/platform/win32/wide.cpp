@@ -1,8 +1,8 @@
-#include "wide.h"
-
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
 #include <windows.h>
+
+#include "wide.h"
 
 namespace hc::win32 {
 
