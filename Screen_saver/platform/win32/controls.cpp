@@ -109,10 +109,12 @@ void SyncTextBox(const TextBox& box, HWND edit) {
   }
   const bool read_only = (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0;
   if (read_only != box.ReadOnly()) SendMessageW(edit, EM_SETREADONLY, box.ReadOnly(), 0);
-  // A box used as a caption has no frame; the frame is part of the non-client area.
+  // A box used as a caption has no frame; the frame lies outside the client area.
   if (SetStyleBits(edit, GWL_EXSTYLE, WS_EX_CLIENTEDGE, box.Border() ? WS_EX_CLIENTEDGE : 0))
     SetWindowPos(edit, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // An edit reads its alignment when it is made; Wine's never again, so a later change
+  // shows only where the system's edit reads it anew. Forms set it before they are shown.
   if (SetStyleBits(edit, GWL_STYLE, ES_LEFT | ES_CENTER | ES_RIGHT, EditAlignment(box.Align())))
     InvalidateRect(edit, nullptr, TRUE);
 }
