@@ -18,8 +18,8 @@ namespace hc::win32 {
 namespace {
 
 // What a list shows, so that a change of place, size or font does not read the disk again
-// and leaves the user's scrolling alone; and per item the folder's full path or the file's
-// own name, as the item's text is indented or may not be the name exactly.
+// and leaves the user's scrolling alone; and what each item stands for: a folder's full
+// path (its text is an indented name) or a file's name.
 struct Shown {
   std::optional<std::string> what;
   std::vector<std::string> items;
