@@ -1,0 +1,82 @@
+#include <windows.h>
+// Our headers use the types of <windows.h>; it comes first.
+
+#include <commdlg.h>
+
+#include <cmath>
+
+#include "dialogs.h"
+#include "gdi.h"
+#include "model/font.h"
+#include "wide.h"
+
+namespace hc::win32 {
+
+namespace {
+
+// The font chooser the options dialog has always opened: screen fonts (CF_SCREENFONTS),
+// with the colour and effects (CF_EFFECTS), without the style list (CF_NOSTYLESEL).
+// CF_INITTOLOGFONTSTRUCT is not among them, so the chooser opens on its own first face and
+// size; the colour it does start from.
+constexpr DWORD kFontChooserFlags = 1048833;
+static_assert(kFontChooserFlags == (CF_SCREENFONTS | CF_EFFECTS | CF_NOSTYLESEL));
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+MsgResult ShowMessage(HWND owner, const std::string& text, MsgButtons buttons, MsgIcon icon,
+                      const std::string& title) {
+  const bool with_cancel = buttons == MsgButtons::kOkCancel;
+  UINT type = with_cancel ? MB_OKCANCEL : MB_OK;
+  if (icon == MsgIcon::kInformation) type |= MB_ICONINFORMATION;
+  // Without an owner the box still stops input to every window of the program.
+  if (!owner) type |= MB_TASKMODAL;
+  const int pressed =
+      MessageBoxW(owner, DisplayText(text).c_str(), DisplayText(title).c_str(), type);
+  // Closing the box is its Cancel button when it has one, otherwise its OK button.
+  return with_cancel && pressed != IDOK ? MsgResult::kCancel : MsgResult::kOk;
+}
+
+std::optional<Color> PickColor(HWND owner, Color initial) {
+  // The user's own colours stay for the next time the chooser opens in this run.
+  static COLORREF custom[16] = {
+      RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+      RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+      RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+      RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255)};
+  CHOOSECOLORW cc{};
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = owner;
+  cc.rgbResult = ToColorRef(initial);
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT | CC_FULLOPEN;
+  if (!ChooseColorW(&cc)) return std::nullopt;
+  return static_cast<Color>(cc.rgbResult & 0xFFFFFF);
+}
+
+std::optional<FontChoice> PickFont(HWND owner, const FontChoice& initial) {
+  LOGFONTW lf{};
+  lf.lfHeight = -static_cast<LONG>(std::lround(initial.size * ScreenDpi() / 72.0));
+  lf.lfWeight = FW_NORMAL;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  Wide(initial.name).copy(lf.lfFaceName, LF_FACESIZE - 1);
+  CHOOSEFONTW cf{};
+  cf.lStructSize = sizeof cf;
+  cf.hwndOwner = owner;
+  cf.lpLogFont = &lf;
+  cf.iPointSize = static_cast<INT>(std::lround(initial.size * 10));
+  cf.rgbColors = ToColorRef(initial.color);
+  cf.Flags = kFontChooserFlags;
+  if (!ChooseFontW(&cf)) return std::nullopt;
+  const Color color = (kFontChooserFlags & CF_EFFECTS) ? static_cast<Color>(cf.rgbColors & 0xFFFFFF)
+                                                       : initial.color;
+  return FontChoice{Utf8(lf.lfFaceName), EffectiveFontSize(cf.iPointSize / 10.0), color};
+}
+
+}  // namespace hc::win32

@@ -1,0 +1,621 @@
+// Native controls and the system's boxes, driven by the messages the system itself sends:
+// what the user does in a control reaches the model, and the control shows what the model
+// holds.
+
+#include <windows.h>
+// Our headers use the types of <windows.h>; it comes first.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "controls.h"
+#include "dialogs.h"
+#include "fake/fake_system.h"
+#include "fake/test_folder.h"
+#include "files.h"
+#include "forwarding_system.h"
+#include "model/font.h"
+#include "model/window.h"
+#include "wide.h"
+
+namespace hc::win32 {
+namespace {
+
+// Pixels in twips, for element positions.
+double T(int pixels) {
+  return pixels * kTwipsPerPixel;
+}
+
+std::wstring TextOf(HWND w) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(w)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(w, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::vector<std::string> ListTexts(HWND list) {
+  std::vector<std::string> texts;
+  const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    texts.push_back(Utf8(text));
+  }
+  return texts;
+}
+
+// A counting system: the lists must not read the disk again for what they show already.
+class CountingSystem : public ForwardingSystem {
+ public:
+  using ForwardingSystem::ForwardingSystem;
+  std::vector<std::string> ListFiles(const std::string& pattern) override {
+    ++reads;
+    return ForwardingSystem::ListFiles(pattern);
+  }
+  std::vector<std::string> SubFolders(const std::string& folder) override {
+    ++reads;
+    return ForwardingSystem::SubFolders(folder);
+  }
+  int reads = 0;
+};
+
+// A top-level window standing in for a form's view: it hands its controls' notifications
+// to ControlNotified, and work put off runs when the test says the message is done.
+class Controls : public ::testing::Test {
+ protected:
+  static constexpr wchar_t kClass[] = L"hc_controls_test_form";
+
+  static void SetUpTestSuite() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &Controls::Proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kClass;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    RegisterClassW(&wc);
+  }
+
+  void SetUp() override {
+    parent = CreateWindowExW(0, kClass, L"Form", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(parent, nullptr);
+    SetWindowLongPtrW(parent, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ShowWindow(parent, SW_SHOW);
+  }
+  void TearDown() override {
+    if (parent) DestroyWindow(parent);
+  }
+
+  // A control for the element, synced as a view syncs it when it first shows the window.
+  HWND Control(Element& e) {
+    HWND w = MakeControl(e, parent);
+    EXPECT_NE(w, nullptr) << e.Name();
+    controls[w] = &e;
+    SyncControl(e, w, system);
+    return w;
+  }
+  // What a view does when the model changes: every control follows.
+  void SyncAll() {
+    for (auto [w, e] : controls) SyncControl(*e, w, system);
+  }
+  void RunLater() {
+    auto work = std::move(later);
+    later.clear();
+    for (auto& w : work) w();
+  }
+  // Types the characters one by one, as the keyboard does.
+  static void Type(HWND edit, const std::string& keys) {
+    for (char c : keys) SendMessageW(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
+  }
+
+  static LRESULT CALLBACK Proc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<Controls*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+    if (message == WM_COMMAND && self && lp) {
+      const auto control = reinterpret_cast<HWND>(lp);
+      if (auto it = self->controls.find(control); it != self->controls.end()) {
+        ControlNotified(*it->second, control, HIWORD(wp), self->delivery, self->put_off,
+                        self->system);
+        return 0;
+      }
+    }
+    return DefWindowProcW(w, message, wp, lp);
+  }
+
+  bool ended = false;
+  Delivery delivery{[this] { return ended; }};
+  std::vector<std::function<void()>> later;
+  PutOff put_off = [this](std::function<void()> work) { later.push_back(std::move(work)); };
+  fake::FakeSystem fake;
+  CountingSystem system{fake};
+  Window window{"Form"};
+  HWND parent = nullptr;
+  std::map<HWND, Element*> controls;
+  std::vector<std::string> heard;
+};
+
+RECT BoundsIn(HWND parent, HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+TEST_F(Controls, ShowTextPlaceStateAndVisibilityOfTheirElement) {
+  std::vector<TextElement*> elements{&window.Add<TextBox>("box"),
+                                     &window.Add<OptionButton>("option"),
+                                     &window.Add<CheckBox>("check"), &window.Add<Button>("button")};
+  // Frames and picture boxes are surfaces, drawn elements have no window of their own.
+  EXPECT_EQ(MakeControl(window.Add<Frame>("frame"), parent), nullptr);
+  EXPECT_EQ(MakeControl(window.Add<Label>("label"), parent), nullptr);
+
+  struct Look {
+    std::string text;
+    int left, top, width, height;
+    bool enabled, visible;
+  };
+  const Look looks[] = {
+      {"&Save \xD0\x9F\xD1\x80\xD0\xB8", 10, 20, 120, 25, true, true},
+      {"", 200, 40, 60, 30, false, true},
+      {"hidden", 5, 5, 50, 20, true, false},
+  };
+  std::vector<HWND> made;
+  for (TextElement* e : elements) made.push_back(Control(*e));
+  for (const Look& look : looks) {
+    for (TextElement* e : elements) {
+      e->SetText(look.text);
+      e->Move(T(look.left), T(look.top), T(look.width), T(look.height));
+      e->SetEnabled(look.enabled);
+      e->SetVisible(look.visible);
+    }
+    SyncAll();
+    for (std::size_t i = 0; i < made.size(); ++i) {
+      SCOPED_TRACE(elements[i]->Name() + " showing \"" + look.text + "\"");
+      EXPECT_EQ(TextOf(made[i]), Wide(look.text));
+      const RECT r = BoundsIn(parent, made[i]);
+      EXPECT_EQ(r.left, look.left);
+      EXPECT_EQ(r.top, look.top);
+      EXPECT_EQ(r.right, look.left + look.width);
+      EXPECT_EQ(r.bottom, look.top + look.height);
+      EXPECT_EQ(IsWindowEnabled(made[i]) != 0, look.enabled);
+      EXPECT_EQ(IsWindowVisible(made[i]) != 0, look.visible);
+    }
+  }
+}
+
+TEST_F(Controls, TypingEditsTheModelButTextFromTheModelIsNoEdit) {
+  TextBox& box = window.Add<TextBox>("box");
+  box.Move(T(10), T(10), T(200), T(25));
+  box.on_change = [&] { heard.push_back(box.Text()); };
+  HWND edit = Control(box);
+  Type(edit, "5,");
+  EXPECT_EQ(heard, (std::vector<std::string>{"5", "5,"}));
+  EXPECT_EQ(box.Text(), "5,");
+
+  heard.clear();
+  box.SetText("12");
+  SyncAll();
+  EXPECT_EQ(TextOf(edit), L"12");
+  EXPECT_TRUE(heard.empty());
+
+  // The same text again leaves the caret where the user put it.
+  SendMessageW(edit, EM_SETSEL, 1, 1);
+  SyncAll();
+  DWORD start = 0, end = 0;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 1u);
+  EXPECT_EQ(end, 1u);
+
+  // A handler that rewrites the text wins over what was typed.
+  SendMessageW(edit, EM_SETSEL, 2, 2);
+  box.on_change = [&] {
+    if (box.Text().size() > 3) box.SetText("full");
+  };
+  Type(edit, "34");
+  EXPECT_EQ(box.Text(), "full");
+  EXPECT_EQ(TextOf(edit), L"full");
+
+  // Once the program has ended, typing changes nothing and the box shows the model's text.
+  ended = true;
+  Type(edit, "x");
+  EXPECT_EQ(box.Text(), "full");
+  EXPECT_EQ(TextOf(edit), L"full");
+  ended = false;
+
+  box.SetReadOnly(true);
+  SyncAll();
+  Type(edit, "y");
+  EXPECT_EQ(box.Text(), "full");
+  EXPECT_EQ(TextOf(edit), L"full");
+}
+
+TEST_F(Controls, ABoxUsedAsACaptionHasNoFrame) {
+  TextBox& box = window.Add<TextBox>("box");
+  box.Move(T(10), T(10), T(200), T(25));
+  HWND edit = Control(box);
+  const auto framed = [&] {
+    RECT client{}, outer{};
+    GetClientRect(edit, &client);
+    GetWindowRect(edit, &outer);
+    return client.right < outer.right - outer.left;
+  };
+  EXPECT_TRUE(framed());
+  box.SetBorder(false);
+  SyncAll();
+  EXPECT_FALSE(framed());
+  box.SetBorder(true);
+  SyncAll();
+  EXPECT_TRUE(framed());
+}
+
+TEST_F(Controls, OptionButtonsAreExclusiveThroughTheModel) {
+  OptionButton& a = window.Add<OptionButton>("opt", 0);
+  OptionButton& b = window.Add<OptionButton>("opt", 1);
+  a.Move(T(10), T(20), T(150), T(20));
+  b.Move(T(10), T(50), T(150), T(20));
+  a.on_click = [this] { heard.push_back("a"); };
+  b.on_click = [this] { heard.push_back("b"); };
+  a.SetValue(true);
+  HWND qa = Control(a);
+  HWND qb = Control(b);
+  EXPECT_EQ(SendMessageW(qa, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(qb, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+  heard.clear();
+  SendMessageW(qb, BM_CLICK, 0, 0);
+  EXPECT_TRUE(b.Value());
+  EXPECT_FALSE(a.Value());
+  // The clicked one shows it at once; the other once the view syncs what changed.
+  EXPECT_EQ(SendMessageW(qb, BM_GETCHECK, 0, 0), BST_CHECKED);
+  SyncAll();
+  EXPECT_EQ(SendMessageW(qa, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+  // A double click on the selected option is two clicks: it stays selected, and its
+  // handler runs again for the second.
+  SendMessageW(qb, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(qb, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_TRUE(b.Value());
+  EXPECT_EQ(SendMessageW(qb, BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(heard, (std::vector<std::string>{"b", "b"}));
+}
+
+TEST_F(Controls, CheckBoxTogglesInTheModelAndShowsGreyedOnlyFromIt) {
+  CheckBox& check = window.Add<CheckBox>("check");
+  check.Move(T(10), T(10), T(150), T(20));
+  HWND q = Control(check);
+  struct Step {
+    std::function<void()> act;
+    int value;
+    LRESULT shown;
+  };
+  const Step steps[] = {
+      {[&] { SendMessageW(q, BM_CLICK, 0, 0); }, 1, BST_CHECKED},
+      {[&] {
+         check.SetValue(2);
+         SyncAll();
+       },
+       2, BST_INDETERMINATE},
+      {[&] { SendMessageW(q, BM_CLICK, 0, 0); }, 1, BST_CHECKED},
+      {[&] { SendMessageW(q, BM_CLICK, 0, 0); }, 0, BST_UNCHECKED},
+  };
+  int n = 0;
+  for (const Step& s : steps) {
+    s.act();
+    EXPECT_EQ(check.Value(), s.value) << "step " << n;
+    EXPECT_EQ(SendMessageW(q, BM_GETCHECK, 0, 0), s.shown) << "step " << n;
+    ++n;
+  }
+}
+
+TEST_F(Controls, ButtonsRunTheirClickHandlerWhileEnabled) {
+  Button& button = window.Add<Button>("button");
+  button.Move(T(10), T(10), T(100), T(30));
+  button.on_click = [this] { heard.push_back("save"); };
+  HWND q = Control(button);
+  SendMessageW(q, BM_CLICK, 0, 0);
+  button.SetEnabled(false);
+  SyncAll();
+  SendMessageW(q, BM_CLICK, 0, 0);
+  EXPECT_EQ(heard, std::vector<std::string>{"save"});
+}
+
+TEST_F(Controls, ColoursComeFromTextElementsOnly) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  ASSERT_NE(dc, nullptr);
+  constexpr Color kFore = Rgb(10, 20, 200), kBack = Rgb(250, 240, 5);
+  for (TextElement* e :
+       std::vector<TextElement*>{&window.Add<TextBox>("box"), &window.Add<OptionButton>("option"),
+                                 &window.Add<CheckBox>("check")}) {
+    SCOPED_TRACE(e->Name());
+    e->SetForeColor(kFore);
+    e->SetBackColor(kBack);
+    SetTextColor(dc, 0);
+    SetBkColor(dc, 0);
+    HBRUSH brush = ControlColours(*e, dc);
+    ASSERT_NE(brush, nullptr);
+    LOGBRUSH lb{};
+    GetObjectW(brush, sizeof lb, &lb);
+    EXPECT_EQ(lb.lbColor, RGB(250, 240, 5));
+    EXPECT_EQ(GetTextColor(dc), RGB(10, 20, 200));
+    EXPECT_EQ(GetBkColor(dc), RGB(250, 240, 5));
+    // One brush per colour, not one per paint.
+    EXPECT_EQ(ControlColours(*e, dc), brush);
+  }
+  Button& button = window.Add<Button>("button");
+  button.SetBackColor(kBack);
+  EXPECT_EQ(ControlColours(button, dc), nullptr);
+  EXPECT_EQ(ControlColours(window.Add<FileList>("files"), dc), nullptr);
+  DeleteDC(dc);
+}
+
+// A folder with subfolders and files of several kinds, for the lists.
+class FileLists : public Controls {
+ protected:
+  void SetUp() override {
+    Controls::SetUp();
+    for (const char* sub : {"b pics", "A"}) std::filesystem::create_directory(folder / sub);
+    for (const char* file : {"one.GIF", "two.jpg", "notes.txt"})
+      std::ofstream(folder / file) << "x";
+    fake.program_folder = root;
+  }
+  void TearDown() override {
+    Controls::TearDown();
+    std::filesystem::remove_all(folder);
+  }
+
+  // Clicks an item of a list as the mouse does; a double click is a click, then a second
+  // press reported as a double click.
+  static void ClickItem(HWND list, int index, bool twice = false) {
+    RECT r{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(list, WM_LBUTTONUP, 0, at);
+    if (!twice) return;
+    SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageW(list, WM_LBUTTONUP, 0, at);
+  }
+
+  const std::filesystem::path folder = fake::FreshTestFolder("hc_lists_");
+  const std::string root = files::Utf8Of(folder);
+};
+
+TEST_F(FileLists, FolderListShowsTheOpenFoldersThenTheClosedOnesAndOpensOnDoubleClick) {
+  DirList& dirs = window.Add<DirList>("dirs");
+  dirs.Move(T(0), T(0), T(300), T(400));
+  dirs.on_change = [&] { heard.push_back(dirs.Path()); };
+  dirs.SetPath(root);
+  heard.clear();
+  HWND list = Control(dirs);
+
+  // The folders from the root down, each a step further in, then the subfolders by name.
+  std::vector<std::string> open;
+  for (auto p = folder; p != p.root_path(); p = p.parent_path())
+    open.insert(open.begin(), files::Utf8Of(p.filename()));
+  open.insert(open.begin(), files::Utf8Of(folder.root_path()));
+  std::vector<std::string> expected;
+  for (std::size_t depth = 0; depth < open.size(); ++depth)
+    expected.push_back(std::string(2 * depth, ' ') + open[depth]);
+  const std::string inside(2 * open.size(), ' ');
+  expected.push_back(inside + "A");
+  expected.push_back(inside + "b pics");
+  EXPECT_EQ(ListTexts(list), expected);
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), static_cast<LRESULT>(open.size() - 1));
+
+  // A change of place or size does not read the folder again.
+  const int reads = system.reads;
+  dirs.Move(T(10), T(10), T(250), T(300));
+  SyncAll();
+  EXPECT_EQ(system.reads, reads);
+
+  // The folder opens once the list is done with the double click, not under it.
+  ClickItem(list, static_cast<int>(expected.size() - 1), true);
+  EXPECT_EQ(dirs.Path(), root);
+  ASSERT_EQ(later.size(), 1u);
+  RunLater();
+  const std::string pics = files::Utf8Of(folder / "b pics");
+  EXPECT_EQ(dirs.Path(), pics);
+  EXPECT_EQ(heard, std::vector<std::string>{pics});
+  SyncAll();
+  EXPECT_EQ(ListTexts(list).back(), inside + "b pics");
+  EXPECT_EQ(ListTexts(list).size(), open.size() + 1);
+  EXPECT_GT(system.reads, reads);
+
+  // A single click opens nothing.
+  ClickItem(list, 0);
+  EXPECT_TRUE(later.empty());
+}
+
+TEST_F(FileLists, FileListShowsMatchingFilesAndChoosesOnClick) {
+  FileList& list_element = window.Add<FileList>("files");
+  list_element.Move(T(0), T(0), T(200), T(300));
+  list_element.SetPath(root);
+  list_element.SetPattern("*.gif;*.jpg");
+  list_element.SetFileName("two.jpg");
+  list_element.on_click = [&] { heard.push_back("click " + list_element.FileName()); };
+  list_element.on_double_click = [&] { heard.push_back("double " + list_element.FileName()); };
+  HWND list = Control(list_element);
+  EXPECT_EQ(ListTexts(list), (std::vector<std::string>{"one.GIF", "two.jpg"}));
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
+
+  ClickItem(list, 0, true);
+  EXPECT_EQ(list_element.FileName(), "one.GIF");
+  ASSERT_FALSE(heard.empty());
+  EXPECT_EQ(heard.front(), "click one.GIF");
+  EXPECT_EQ(heard.back(), "double one.GIF");
+
+  struct Change {
+    std::function<void()> apply;
+    std::vector<std::string> shown;
+    LRESULT selected;
+  };
+  const Change changes[] = {
+      // Another pattern: the name chosen is no longer among those shown.
+      {[&] { list_element.SetPattern("*.TXT"); }, {"notes.txt"}, LB_ERR},
+      {[&] { list_element.SetFileName("notes.txt"); }, {"notes.txt"}, 0},
+      // Another folder: nothing is chosen in it.
+      {[&] { list_element.SetPath(files::Utf8Of(folder / "A")); }, {}, LB_ERR},
+  };
+  for (const Change& c : changes) {
+    c.apply();
+    SyncAll();
+    EXPECT_EQ(ListTexts(list), c.shown);
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), c.selected);
+  }
+}
+
+TEST_F(FileLists, DriveListOffersTheSystemsDrivesAndTheModelsOwn) {
+  DriveList& drives = window.Add<DriveList>("drives");
+  drives.Move(T(0), T(0), T(200), T(25));
+  drives.on_change = [&] { heard.push_back(drives.Drive()); };
+  const std::string system_drive = fake.DriveOf(root);
+  drives.SetDrive("Q:");
+  HWND combo = Control(drives);
+  ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
+  const auto shown = [&] {
+    const auto index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    std::wstring text(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, index, 0)),
+                      L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return Utf8(text);
+  };
+  EXPECT_EQ(shown(), "Q:");
+
+  const auto choose = [&](const std::string& drive) {
+    SendMessageW(combo, CB_SETCURSEL,
+                 SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                              reinterpret_cast<LPARAM>(Wide(drive).c_str())),
+                 0);
+    SendMessageW(parent, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  };
+  heard.clear();
+  choose(system_drive);
+  EXPECT_EQ(drives.Drive(), system_drive);
+  EXPECT_EQ(heard, std::vector<std::string>{system_drive});
+
+  // A drive the program turns down gives way to the one it keeps.
+  drives.on_change = [&] {
+    if (drives.Drive() == "Q:") drives.SetDrive(system_drive);
+  };
+  choose("Q:");
+  EXPECT_EQ(drives.Drive(), system_drive);
+  EXPECT_EQ(shown(), system_drive);
+}
+
+// Answers the box or chooser the thread shows next as the user would, once it is on
+// screen: a button pressed, or the box closed; and notes whether `owner` took input
+// meanwhile.
+class Answer {
+ public:
+  Answer(UINT message, WPARAM command, HWND owner, std::function<void(HWND)> prepare = nullptr)
+      : prepare_(std::move(prepare)) {
+    current = this;
+    message_ = message;
+    command_ = command;
+    owner_ = owner;
+    timer_ = SetTimer(nullptr, 0, 50, &Answer::Tick);
+  }
+  ~Answer() {
+    KillTimer(nullptr, timer_);
+    current = nullptr;
+  }
+  Answer(const Answer&) = delete;
+  Answer& operator=(const Answer&) = delete;
+
+  bool answered = false;
+  bool owner_took_input = true;
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (current && !current->answered) EnumThreadWindows(GetCurrentThreadId(), &Answer::Visit, 0);
+  }
+  static BOOL CALLBACK Visit(HWND w, LPARAM) {
+    wchar_t name[16] = {};
+    GetClassNameW(w, name, 16);
+    if (std::wstring(name) != L"#32770" || !IsWindowVisible(w)) return TRUE;
+    current->owner_took_input = current->owner_ && IsWindowEnabled(current->owner_);
+    if (current->prepare_) current->prepare_(w);
+    PostMessageW(w, current->message_, current->command_, 0);
+    current->answered = true;
+    return FALSE;
+  }
+
+  static inline Answer* current = nullptr;
+  std::function<void(HWND)> prepare_;
+  UINT message_;
+  WPARAM command_;
+  HWND owner_;
+  UINT_PTR timer_;
+};
+
+using Dialogs = Controls;
+
+TEST_F(Dialogs, AMessageBoxSaysWhichButtonClosedIt) {
+  struct Case {
+    MsgButtons buttons;
+    UINT message;
+    WPARAM command;
+    MsgResult result;
+  };
+  const Case cases[] = {
+      {MsgButtons::kOk, WM_COMMAND, IDOK, MsgResult::kOk},
+      // A box with OK alone has nothing else to answer, however it is closed.
+      {MsgButtons::kOk, WM_CLOSE, 0, MsgResult::kOk},
+      {MsgButtons::kOk, WM_COMMAND, IDCANCEL, MsgResult::kOk},
+      {MsgButtons::kOkCancel, WM_COMMAND, IDOK, MsgResult::kOk},
+      {MsgButtons::kOkCancel, WM_COMMAND, IDCANCEL, MsgResult::kCancel},
+      {MsgButtons::kOkCancel, WM_CLOSE, 0, MsgResult::kCancel},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    // Every second box has no owner: it still keeps input from the program's windows.
+    const HWND owner = n % 2 ? parent : nullptr;
+    Answer answer(c.message, c.command, parent);
+    EXPECT_EQ(ShowMessage(owner, "Text", c.buttons, MsgIcon::kInformation, "Title"), c.result)
+        << "case " << n;
+    EXPECT_TRUE(answer.answered) << "case " << n;
+    EXPECT_FALSE(answer.owner_took_input) << "case " << n;
+    ++n;
+  }
+}
+
+TEST_F(Dialogs, TheColourChooserStartsFromTheColourGivenAndCancelsToNothing) {
+  constexpr Color kStart = Rgb(10, 20, 200);
+  {
+    Answer answer(WM_COMMAND, IDOK, parent);
+    EXPECT_EQ(PickColor(parent, kStart), std::optional<Color>(kStart));
+    EXPECT_FALSE(answer.owner_took_input);
+  }
+  Answer answer(WM_COMMAND, IDCANCEL, parent);
+  EXPECT_EQ(PickColor(parent, kStart), std::nullopt);
+}
+
+TEST_F(Dialogs, TheFontChooserGivesTheFaceChosenTheSizeInEffectAndKeepsTheColour) {
+  const FontChoice start{"Courier New", 12, Rgb(255, 0, 0)};
+  {
+    // The user picks Tahoma at 10 points, which no whole pixel size has at 96 dpi.
+    Answer answer(WM_COMMAND, IDOK, parent, [](HWND chooser) {
+      constexpr int kFaces = 0x470, kSizes = 0x472;  // the chooser's face and size lists
+      for (auto [list, item] : {std::pair{kFaces, L"Tahoma"}, std::pair{kSizes, L"10"}}) {
+        SendDlgItemMessageW(chooser, list, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(item));
+        SendMessageW(chooser, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(GetDlgItem(chooser, list)));
+      }
+    });
+    const auto chosen = PickFont(parent, start);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(chosen->name, "Tahoma");
+    EXPECT_EQ(chosen->size, 9.75);
+    EXPECT_EQ(chosen->color, start.color);
+  }
+  Answer answer(WM_COMMAND, IDCANCEL, parent);
+  EXPECT_EQ(PickFont(parent, start), std::nullopt);
+}
+
+}  // namespace
+}  // namespace hc::win32
