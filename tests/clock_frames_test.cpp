@@ -95,7 +95,8 @@ class ClockFrames : public ::testing::TestWithParam<std::tuple<Look, DateTime>> 
 
   void SetUp() override {
     folder = fake::FreshTestFolder("hc_frames_");
-    std::ofstream(folder / "Halvek_Clock.ini") << look().settings;
+    // Binary: the settings hold their own CR LF line ends, which text mode would double on Windows.
+    std::ofstream(folder / "Halvek_Clock.ini", std::ios::binary) << look().settings;
     system =
         std::make_unique<InFolder>(TheApp().GetSystem(), folder.string(), std::get<1>(GetParam()));
     clock = std::make_unique<Form1>(*system, [](Window& w) { TheApp().Attach(w); });

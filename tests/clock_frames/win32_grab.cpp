@@ -1,4 +1,4 @@
-// The frames grabbed from the screen under the Windows backend (a 1024 x 768 display).
+// The frames grabbed from the clock window of the Windows backend (on a 1024 x 768 display).
 
 #include <windows.h>
 
@@ -28,23 +28,26 @@ void EndApp() {
 
 Image Grab(Window& window) {
   HWND hwnd = app->GetSession().ViewOf(window)->Handle();
-  // What waits to be painted is painted, and the display has it, before the copy.
-  UpdateWindow(hwnd);
-  GdiFlush();
-  Sleep(200);
+  // The window is shown and everything waiting to be painted is painted before the copy.
+  for (const DWORD until = GetTickCount() + 300; GetTickCount() < until; Sleep(10)) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
   RECT client{};
   GetClientRect(hwnd, &client);
-  POINT origin{0, 0};
-  ClientToScreen(hwnd, &origin);
   const int width = client.right, height = client.bottom;
-  HDC screen = GetDC(nullptr);
+  HDC screen = GetDC(hwnd);
   HDC copy = CreateCompatibleDC(screen);
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(copy, bitmap);
-  BitBlt(copy, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+  // The window paints itself into the copy, as for any program that takes its picture.
+  SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(copy), PRF_CLIENT);
   GdiFlush();
   Image image{width, height, {}};
   const auto* p = static_cast<const unsigned char*>(bits);
@@ -52,7 +55,7 @@ Image Grab(Window& window) {
   SelectObject(copy, old);
   DeleteObject(bitmap);
   DeleteDC(copy);
-  ReleaseDC(nullptr, screen);
+  ReleaseDC(hwnd, screen);
   return image;
 }
 

@@ -29,8 +29,8 @@ ends_well() {
   wait "$1" || status=$?
   [ "$status" = 0 ] || fail "$2 ended with status $status"
 }
-# The id of the X window of ours whose title is $1.
-window_named() { xdotool search --name "^$1\$" 2>/dev/null | head -1; }
+# The id of the shown X window whose title is $1 (the dialogs exist hidden from the start).
+window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .; }
 
 # 1. Preview: ends at once, after writing the default settings.
 start HalvekClock.scr /p
@@ -60,12 +60,15 @@ wait_for window_named Options >/dev/null || fail "no options dialog"
 dialog=$(window_named Options)
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 # The client area starts below the title bar: the first row, down the left side, of the
-# dialog's grey after the bar's colour.
-import -silent -window root -depth 8 "$work/shot.png"
-client_top=$(convert "$work/shot.png" -crop "1x60+$((X + 8))+$Y" txt:- |
-  awk -F'[(),:]' 'NR > 1 { split($1, p, ","); r = $4; g = $5; b = $6
-    if (b > r + 40) bar = 1; else if (bar && r > 150 && r == g && g == b) { print $2 + 0; exit } }')
-[ -n "$client_top" ] || fail "the dialog's title bar was not found"
+# dialog's grey after the bar's colour. Sets client_top once the dialog is drawn.
+find_client_top() {
+  import -silent -window root -depth 8 "$work/shot.png"
+  client_top=$(convert "$work/shot.png" -crop "1x60+$((X + 8))+$Y" txt:- |
+    awk -F'[(),:]' 'NR > 1 { split($1, p, ","); r = $4; g = $5; b = $6
+      if (b > r + 40) bar = 1; else if (bar && r > 150 && r == g && g == b) { print $2 + 0; exit } }')
+  [ -n "$client_top" ]
+}
+wait_for find_client_top || fail "the dialog's title bar was not found"
 # "Russian" is 1150 twips from the left and 120 down: 77 and 8 pixels; the middle of its text.
 xdotool mousemove $((X + 4 + 90)) $((Y + client_top + 14)) click 1
 sleep 0.5

@@ -73,6 +73,13 @@ LRESULT Surface::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_PAINT:
       Paint();
       return 0;
+    case WM_PRINTCLIENT: {
+      // A picture of the window asked for (PrintWindow): what it shows, whole.
+      RECT client{};
+      GetClientRect(hwnd_, &client);
+      Render(reinterpret_cast<HDC>(wparam), client);
+      return 0;
+    }
     case WM_ERASEBKGND:
       // Everything is painted in WM_PAINT, over the whole area.
       return 1;
@@ -125,27 +132,30 @@ LRESULT Surface::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 void Surface::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
-  const RECT dirty = ps.rcPaint;
+  Render(dc, ps.rcPaint);
+  EndPaint(hwnd_, &ps);
+}
+
+void Surface::Render(HDC target, const RECT& dirty) {
   RECT client{};
   GetClientRect(hwnd_, &client);
-  if (dirty.right > dirty.left && dirty.bottom > dirty.top && client.right > 0 &&
-      client.bottom > 0) {
-    // Drawn into a buffer of the surface's size, then the changed part copied in one go.
-    if (!buffer_ || buffer_size_.cx != client.right || buffer_size_.cy != client.bottom) {
-      if (buffer_) DeleteObject(buffer_);
-      buffer_ = CreateCompatibleBitmap(dc, client.right, client.bottom);
-      buffer_size_ = SIZE{client.right, client.bottom};
-    }
-    HDC buffer = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(buffer, buffer_);
-    IntersectClipRect(buffer, dirty.left, dirty.top, dirty.right, dirty.bottom);
-    PaintSurface(buffer, dirty, buffer_size_, window_, owner_);
-    BitBlt(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer,
-           dirty.left, dirty.top, SRCCOPY);
-    SelectObject(buffer, old);
-    DeleteDC(buffer);
+  if (dirty.right <= dirty.left || dirty.bottom <= dirty.top || client.right <= 0 ||
+      client.bottom <= 0)
+    return;
+  // Drawn into a buffer of the surface's size, then the changed part copied in one go.
+  if (!buffer_ || buffer_size_.cx != client.right || buffer_size_.cy != client.bottom) {
+    if (buffer_) DeleteObject(buffer_);
+    buffer_ = CreateCompatibleBitmap(target, client.right, client.bottom);
+    buffer_size_ = SIZE{client.right, client.bottom};
   }
-  EndPaint(hwnd_, &ps);
+  HDC buffer = CreateCompatibleDC(target);
+  HGDIOBJ old = SelectObject(buffer, buffer_);
+  IntersectClipRect(buffer, dirty.left, dirty.top, dirty.right, dirty.bottom);
+  PaintSurface(buffer, dirty, buffer_size_, window_, owner_);
+  BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer,
+         dirty.left, dirty.top, SRCCOPY);
+  SelectObject(buffer, old);
+  DeleteDC(buffer);
 }
 
 }  // namespace hc::win32

@@ -50,6 +50,8 @@ class Surface {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void Paint();
+  // Paints the part `dirty` of the surface into `target`, at the same place.
+  void Render(HDC target, const RECT& dirty);
   Element* Target(LPARAM lparam) const;
 
   const Window& window_;

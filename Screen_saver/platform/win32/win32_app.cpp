@@ -3,9 +3,10 @@
 #include <commctrl.h>
 // clang-format on
 //
+#include "win32_app.h"
+
 #include "session.h"
 #include "ui_system.h"
-#include "win32_app.h"
 
 namespace hc::win32 {
 

@@ -243,9 +243,9 @@ void WindowView::SurfaceClose() {
 
 void WindowView::SurfaceCommand(HWND control, int code) {
   if (Element* e = ElementOf(control); e && controls_.count(e))
-    ControlNotified(*e, control, code, session_.Deliver(),
-                    [this](std::function<void()> work) { session_.Later(std::move(work)); },
-                    system_);
+    ControlNotified(
+        *e, control, code, session_.Deliver(),
+        [this](std::function<void()> work) { session_.Later(std::move(work)); }, system_);
 }
 
 HBRUSH WindowView::SurfaceControlColours(HWND control, HDC dc) {
