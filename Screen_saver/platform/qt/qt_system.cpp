@@ -37,28 +37,21 @@ Picture QtSystem::DecodePicture(const std::vector<std::uint8_t>& bytes, const st
   return DecodePictureBytes(bytes, name, nullptr);
 }
 
-MsgResult QtSystem::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                           const std::string& title) {
-  // After the end nobody is there to answer: the box counts as closed.
-  if (session_.Ended())
-    return buttons == MsgButtons::kOkCancel ? MsgResult::kCancel : MsgResult::kOk;
+MsgResult QtSystem::ShowMessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                                   const std::string& title) {
   return ShowMessage(text, buttons, icon, title);
 }
 
-void QtSystem::RunModal(Window& window) {
-  window.SetModal(true);
-  window.Show();
-  session_.WaitWhileShown(window);
-  window.SetModal(false);
-}
-
-std::optional<Color> QtSystem::AskColor(Color initial) {
-  if (session_.Ended()) return std::nullopt;
+std::optional<Color> QtSystem::ShowColorChooser(Color initial) {
   return PickColor(initial);
 }
-std::optional<FontChoice> QtSystem::AskFont(const FontChoice& initial) {
-  if (session_.Ended()) return std::nullopt;
+
+std::optional<FontChoice> QtSystem::ShowFontChooser(const FontChoice& initial) {
   return PickFont(initial);
+}
+
+void QtSystem::WaitWhileShown(const Window& window) {
+  session_.WaitWhileShown(window);
 }
 
 char QtSystem::DecimalSeparator() {

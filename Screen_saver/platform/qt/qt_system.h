@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "linux/linux_system.h"
+#include "user_facing_system.h"
 
 namespace hc::qt {
 
@@ -15,7 +16,7 @@ class Session;
 // The first character of a locale's decimal separator; "." when that is not ASCII.
 char DecimalSeparatorOf(const QLocale& locale);
 
-class QtSystem : public LinuxSystem {
+class QtSystem : public UserFacingSystem<LinuxSystem> {
  public:
   // `arguments` are those after the program name.
   QtSystem(Session& session, const std::vector<std::string>& arguments);
@@ -27,15 +28,17 @@ class QtSystem : public LinuxSystem {
   ScreenSize Screen() override;
   Picture LoadPicture(const std::string& path, std::string* error) override;
   Picture DecodePicture(const std::vector<std::uint8_t>& bytes, const std::string& name) override;
-  MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                   const std::string& title) override;
-  void RunModal(Window& window) override;
-  std::optional<Color> AskColor(Color initial) override;
-  std::optional<FontChoice> AskFont(const FontChoice& initial) override;
   char DecimalSeparator() override;
   void SetCursorPos(int x, int y) override;
   void EndProgram() override;
   bool Ended() override;
+
+ protected:
+  MsgResult ShowMessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                           const std::string& title) override;
+  std::optional<Color> ShowColorChooser(Color initial) override;
+  std::optional<FontChoice> ShowFontChooser(const FontChoice& initial) override;
+  void WaitWhileShown(const Window& window) override;
 
  private:
   Session& session_;

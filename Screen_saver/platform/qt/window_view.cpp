@@ -9,23 +9,18 @@
 #include "convert.h"
 #include "element_widgets.h"
 #include "host_window.h"
-#include "model/stacking_change.h"
 #include "session.h"
 
 namespace hc::qt {
 
-namespace {}  // namespace
-
 WindowView::WindowView(Window& window, Session& session, System& system)
-    : window_(window),
+    : ViewSync(window),
       session_(session),
       system_(system),
       top_(std::make_unique<Surface>(window, nullptr, session, nullptr)) {
   // Keys are caught before whichever child has the focus sees them.
   QCoreApplication::instance()->installEventFilter(this);
-  window_.SetObserver(this);
-  Discover();
-  last_stacking_ = window_.Stacking();
+  Follow();
   ApplyWindow();
   if (window_.Visible()) ShowOnScreen();
 }
@@ -48,40 +43,33 @@ void WindowView::HostResized() {
                             area.height() * double{kTwipsPerPixel});
 }
 
-void WindowView::Discover() {
-  const auto& elements = window_.Elements();
-  while (known_ < elements.size()) {
-    Element& e = *elements[known_++];
-    // A new element starts in front, as the model put it.
-    last_stacking_.push_back(&e);
-    Create(e);
-  }
+void WindowView::AddTimer(const Timer& timer) {
+  auto* q = new QTimer(this);
+  q->setTimerType(Qt::PreciseTimer);
+  connect(q, &QTimer::timeout, this, [this, &timer] { session_.Deliver().Tick(timer); });
+  timers_[&timer] = q;
+  RestartTimer(timer);
 }
 
-void WindowView::Create(Element& e) {
-  if (e.Kind() == ElementKind::kTimer) {
-    const auto& timer = static_cast<const Timer&>(e);
-    auto* q = new QTimer(this);
-    q->setTimerType(Qt::PreciseTimer);
-    connect(q, &QTimer::timeout, this, [this, &timer] { session_.Deliver().Tick(timer); });
-    timers_[&timer] = q;
-    Restart(timer);
-    return;
-  }
-  if (!e.Windowed()) {
-    InvalidateDrawn(e, e.ShownExtent());
-    return;
-  }
+void WindowView::AddWindowed(Element& e) {
   if (widgets_built_) CreateWidget(e);
 }
 
+bool WindowView::SyncNative(Element& e) {
+  const auto it = widgets_.find(&e);
+  if (it == widgets_.end()) return false;
+  SyncWidget(e, *it->second, system_);
+  return true;
+}
+
 void WindowView::BuildWidgets() {
+  // Every element is known before the widgets are made, so none is made twice.
+  Discover();
   widgets_built_ = true;
   // Elements come after their containers, so each container's widget is there first.
-  for (std::size_t i = 0; i < known_; ++i)
-    if (Element& e = *window_.Elements()[i]; e.Windowed()) CreateWidget(e);
-  for (Element* e : window_.Stacking())
-    if (auto it = widgets_.find(e); it != widgets_.end()) it->second->raise();
+  for (const auto& e : window_.Elements())
+    if (e->Windowed()) CreateWidget(*e);
+  Restack();
 }
 
 void WindowView::CreateWidget(Element& e) {
@@ -92,7 +80,7 @@ void WindowView::CreateWidget(Element& e) {
   SyncWidget(e, *w, system_);
 }
 
-void WindowView::Restart(const Timer& timer) {
+void WindowView::RestartTimer(const Timer& timer) {
   QTimer* q = timers_.at(&timer);
   if (timer.Running() && !session_.Ended())
     q->start(static_cast<int>(timer.Interval()));
@@ -117,18 +105,6 @@ void WindowView::InvalidateAllDrawn() {
     if (auto* s = dynamic_cast<Surface*>(w)) s->update();
 }
 
-void WindowView::ElementChanged(Element& e, const RectTwips& before) {
-  Discover();
-  if (e.Kind() == ElementKind::kTimer) {
-    Restart(static_cast<const Timer&>(e));
-  } else if (auto it = widgets_.find(&e); it != widgets_.end()) {
-    SyncWidget(e, *it->second, system_);
-  } else if (!e.Windowed()) {
-    // Only what the element covered and covers now is painted again.
-    InvalidateDrawn(e, before.United(e.ShownExtent()));
-  }
-}
-
 void WindowView::WindowChanged() {
   Discover();
   ApplyWindow();
@@ -146,16 +122,9 @@ void WindowView::VisibilityChanged() {
   }
 }
 
-void WindowView::StackingChanged() {
-  Discover();
+void WindowView::Restack() {
   for (Element* e : window_.Stacking())
     if (auto it = widgets_.find(e); it != widgets_.end()) it->second->raise();
-  const std::optional<Element*> moved = OneMoved(last_stacking_, window_.Stacking());
-  if (!moved)
-    InvalidateAllDrawn();
-  else if (*moved && !(*moved)->Windowed())
-    InvalidateDrawn(**moved, (*moved)->ShownExtent());
-  last_stacking_ = window_.Stacking();
 }
 
 void WindowView::ApplyWindow() {

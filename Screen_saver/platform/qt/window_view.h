@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/view_sync.h"
 #include "model/window.h"
 #include "screen_cover.h"
 #include "surface.h"
@@ -20,7 +21,7 @@ namespace hc::qt {
 
 class Session;
 
-class WindowView : public QObject, public WindowObserver {
+class WindowView : public QObject, public ViewSync {
  public:
   WindowView(Window& window, Session& session, System& system);
   // The model window may already be gone: nothing here touches it.
@@ -33,24 +34,23 @@ class WindowView : public QObject, public WindowObserver {
   // The host's window took another size: a full-screen window follows it.
   void HostResized();
 
-  void ElementChanged(Element& e, const RectTwips& before) override;
   void WindowChanged() override;
   void VisibilityChanged() override;
-  void StackingChanged() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void AddTimer(const Timer& timer) override;
+  void RestartTimer(const Timer& timer) override;
+  void AddWindowed(Element& e) override;
+  bool SyncNative(Element& e) override;
+  void InvalidateDrawn(const Element& e, const RectTwips& area) override;
+  void InvalidateAllDrawn() override;
+  void Restack() override;
 
  private:
-  // Elements added to the window since the last look get their widgets and timers.
-  void Discover();
-  void Create(Element& e);
   void BuildWidgets();
   void CreateWidget(Element& e);
-  void Restart(const Timer& timer);
   Surface& SurfaceOf(const Element* container) const;
-  void InvalidateDrawn(const Element& e, const RectTwips& area);
-  void InvalidateAllDrawn();
   void ApplyWindow();
   void ApplyPointer();
   void ShowOnScreen();
@@ -59,16 +59,13 @@ class WindowView : public QObject, public WindowObserver {
   bool IsOurs(const QWidget* top_level) const;
   bool HandleKey(const QKeyEvent& key, QWidget* receiver);
 
-  Window& window_;
   Session& session_;
   System& system_;
   std::unique_ptr<Surface> top_;
   std::unordered_map<const Element*, QWidget*> widgets_;
   std::unordered_map<const QWidget*, Element*> elements_of_;
   std::unordered_map<const Timer*, QTimer*> timers_;
-  std::size_t known_ = 0;
   bool widgets_built_ = false;
-  std::vector<Element*> last_stacking_;
   std::vector<std::unique_ptr<ScreenCover>> covers_;
 };
 

@@ -28,29 +28,21 @@ Picture UiSystem::DecodePicture(const std::vector<std::uint8_t>& bytes, const st
   return DecodePictureBytes(bytes, name, nullptr);
 }
 
-MsgResult UiSystem::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                           const std::string& title) {
-  // After the end nobody is there to answer: the box counts as closed.
-  if (session_.Ended())
-    return buttons == MsgButtons::kOkCancel ? MsgResult::kCancel : MsgResult::kOk;
+MsgResult UiSystem::ShowMessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                                   const std::string& title) {
   return ShowMessage(Owner(session_), text, buttons, icon, title);
 }
 
-void UiSystem::RunModal(Window& window) {
-  window.SetModal(true);
-  window.Show();
-  session_.WaitWhileShown(window);
-  window.SetModal(false);
-}
-
-std::optional<Color> UiSystem::AskColor(Color initial) {
-  if (session_.Ended()) return std::nullopt;
+std::optional<Color> UiSystem::ShowColorChooser(Color initial) {
   return PickColor(Owner(session_), initial);
 }
 
-std::optional<FontChoice> UiSystem::AskFont(const FontChoice& initial) {
-  if (session_.Ended()) return std::nullopt;
+std::optional<FontChoice> UiSystem::ShowFontChooser(const FontChoice& initial) {
   return PickFont(Owner(session_), initial);
+}
+
+void UiSystem::WaitWhileShown(const Window& window) {
+  session_.WaitWhileShown(window);
 }
 
 void UiSystem::EndProgram() {

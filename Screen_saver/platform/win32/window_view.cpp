@@ -1,10 +1,8 @@
 #include <windows.h>
 //
-#include <optional>
 
 #include "controls.h"
 #include "gdi.h"
-#include "model/stacking_change.h"
 #include "session.h"
 #include "wide.h"
 #include "window_view.h"
@@ -23,16 +21,14 @@ bool IsSurfaceKind(const Element& e) {
 }  // namespace
 
 WindowView::WindowView(Window& window, Session& session, System& system)
-    : window_(window),
+    : ViewSync(window),
       session_(session),
       system_(system),
       // Every window of a screensaver stays above other programs' windows, the dialogs
       // above the full-screen clock among them.
       top_(
           std::make_unique<Surface>(window, nullptr, *this, nullptr, kFramedStyle, WS_EX_TOPMOST)) {
-  window_.SetObserver(this);
-  Discover();
-  last_stacking_ = window_.Stacking();
+  Follow();
   ApplyWindow();
   if (window_.Visible()) ShowOnScreen();
 }
@@ -55,38 +51,25 @@ void WindowView::Shut() {
   ShowWindow(top_->Handle(), SW_HIDE);
 }
 
-void WindowView::Discover() {
-  const auto& elements = window_.Elements();
-  while (known_ < elements.size()) {
-    Element& e = *elements[known_++];
-    // A new element starts in front, as the model put it.
-    last_stacking_.push_back(&e);
-    Create(e);
-  }
+void WindowView::AddTimer(const Timer& timer) {
+  const UINT_PTR id = timers_.size() + 1;
+  timers_[id] = &timer;
+  timer_ids_[&timer] = id;
+  RestartTimer(timer);
 }
 
-void WindowView::Create(Element& e) {
-  if (e.Kind() == ElementKind::kTimer) {
-    const auto& timer = static_cast<const Timer&>(e);
-    const UINT_PTR id = timers_.size() + 1;
-    timers_[id] = &timer;
-    timer_ids_[&timer] = id;
-    Restart(timer);
-    return;
-  }
-  if (!e.Windowed()) {
-    InvalidateDrawn(e, e.ShownExtent());
-    return;
-  }
+void WindowView::AddWindowed(Element& e) {
   if (controls_built_) CreateControl(e);
 }
 
 void WindowView::BuildControls() {
+  // Every element is known before the controls are made, so none is made twice.
+  Discover();
   controls_built_ = true;
   // Elements come after their containers, so each container's surface is there first.
-  for (std::size_t i = 0; i < known_; ++i)
-    if (Element& e = *window_.Elements()[i]; e.Windowed()) CreateControl(e);
-  RestackControls();
+  for (const auto& e : window_.Elements())
+    if (e->Windowed()) CreateControl(*e);
+  Restack();
 }
 
 HWND WindowView::ParentFor(const Element* container) const {
@@ -106,25 +89,26 @@ void WindowView::CreateControl(Element& e) {
     controls_[&e] = handle;
   }
   elements_of_[handle] = &e;
-  Sync(e);
+  SyncNative(e);
 }
 
-void WindowView::Sync(Element& e) {
+bool WindowView::SyncNative(Element& e) {
   if (auto it = controls_.find(&e); it != controls_.end()) {
     SyncControl(e, it->second, system_);
-    return;
+    return true;
   }
   const auto it = surfaces_.find(&e);
-  if (it == surfaces_.end()) return;
+  if (it == surfaces_.end()) return false;
   const PixelBox b = PixelBoundsOf(e);
   HWND hwnd = it->second->Handle();
   SetWindowPos(hwnd, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
   EnableWindow(hwnd, e.Enabled());
   ShowWindow(hwnd, e.Visible() ? SW_SHOWNA : SW_HIDE);
   InvalidateRect(hwnd, nullptr, FALSE);
+  return true;
 }
 
-void WindowView::Restart(const Timer& timer) {
+void WindowView::RestartTimer(const Timer& timer) {
   const UINT_PTR id = timer_ids_.at(&timer);
   if (timer.Running() && !session_.Ended())
     SetTimer(top_->Handle(), id, static_cast<UINT>(timer.Interval()), nullptr);
@@ -147,25 +131,13 @@ void WindowView::InvalidateAllDrawn() {
   for (auto& [e, surface] : surfaces_) InvalidateRect(surface->Handle(), nullptr, FALSE);
 }
 
-void WindowView::RestackControls() {
+void WindowView::Restack() {
   // Back to front: each one placed on top of those before it.
   for (Element* e : window_.Stacking()) {
     HWND hwnd = nullptr;
     if (auto it = controls_.find(e); it != controls_.end()) hwnd = it->second;
     if (auto it = surfaces_.find(e); it != surfaces_.end()) hwnd = it->second->Handle();
     if (hwnd) SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
-}
-
-void WindowView::ElementChanged(Element& e, const RectTwips& before) {
-  Discover();
-  if (e.Kind() == ElementKind::kTimer) {
-    Restart(static_cast<const Timer&>(e));
-  } else if (controls_.count(&e) || surfaces_.count(&e)) {
-    Sync(e);
-  } else if (!e.Windowed()) {
-    // Only what the element covered and covers now is painted again.
-    InvalidateDrawn(e, before.United(e.ShownExtent()));
   }
 }
 
@@ -181,17 +153,6 @@ void WindowView::VisibilityChanged() {
     ShowOnScreen();
   else
     ShowWindow(top_->Handle(), SW_HIDE);
-}
-
-void WindowView::StackingChanged() {
-  Discover();
-  RestackControls();
-  const std::optional<Element*> moved = OneMoved(last_stacking_, window_.Stacking());
-  if (!moved)
-    InvalidateAllDrawn();
-  else if (*moved && !(*moved)->Windowed())
-    InvalidateDrawn(**moved, (*moved)->ShownExtent());
-  last_stacking_ = window_.Stacking();
 }
 
 void WindowView::ApplyWindow() {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "model/view_sync.h"
 #include "model/window.h"
 #include "surface.h"
 #include "system.h"
@@ -18,7 +19,7 @@ namespace hc::win32 {
 
 class Session;
 
-class WindowView : public WindowObserver, public SurfaceEvents {
+class WindowView : public ViewSync, public SurfaceEvents {
  public:
   WindowView(Window& window, Session& session, System& system);
   ~WindowView() override;
@@ -33,10 +34,8 @@ class WindowView : public WindowObserver, public SurfaceEvents {
   // The program ended: hide at once and stop every timer.
   void Shut();
 
-  void ElementChanged(Element& e, const RectTwips& before) override;
   void WindowChanged() override;
   void VisibilityChanged() override;
-  void StackingChanged() override;
 
   void SurfaceMouseMove() override;
   void SurfaceClick(Element& e) override;
@@ -46,23 +45,23 @@ class WindowView : public WindowObserver, public SurfaceEvents {
   void SurfaceTimer(UINT_PTR id) override;
   bool SurfaceSetCursor() override;
 
+ protected:
+  void AddTimer(const Timer& timer) override;
+  void RestartTimer(const Timer& timer) override;
+  void AddWindowed(Element& e) override;
+  bool SyncNative(Element& e) override;
+  void InvalidateDrawn(const Element& e, const RectTwips& area) override;
+  void InvalidateAllDrawn() override;
+  void Restack() override;
+
  private:
-  // Elements added to the window since the last look get their controls and timers.
-  void Discover();
-  void Create(Element& e);
   void BuildControls();
   void CreateControl(Element& e);
-  void Sync(Element& e);
-  void Restart(const Timer& timer);
   Surface& SurfaceOf(const Element* container) const;
   HWND ParentFor(const Element* container) const;
-  void InvalidateDrawn(const Element& e, const RectTwips& area);
-  void InvalidateAllDrawn();
-  void RestackControls();
   void ApplyWindow();
   void ShowOnScreen();
 
-  Window& window_;
   Session& session_;
   System& system_;
   std::unique_ptr<Surface> top_;
@@ -71,9 +70,7 @@ class WindowView : public WindowObserver, public SurfaceEvents {
   std::map<HWND, Element*> elements_of_;
   std::map<const Timer*, UINT_PTR> timer_ids_;
   std::map<UINT_PTR, const Timer*> timers_;
-  std::size_t known_ = 0;
   bool controls_built_ = false;
-  std::vector<Element*> last_stacking_;
 };
 
 }  // namespace hc::win32

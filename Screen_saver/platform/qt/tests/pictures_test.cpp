@@ -11,11 +11,12 @@
 #include <vector>
 
 #include "qt_fixture.h"
+#include "tests/picture_damage.h"
 
 namespace hc::qt {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using damage::Bytes;
 
 // A GIF of width x height whose first frame is red and whose second frame, when there is
 // one, is green.
@@ -180,26 +181,13 @@ TEST_F(Pictures, RefusedWithAReason) {
 }
 
 TEST_F(Pictures, DamagedPicturesDecodeWithinTheLimitsOrAreRefused) {
-  struct Damage {
-    const char* name;
-    Bytes (*apply)(Bytes);
-  };
-  const Damage damages[] = {
-      {"cut in half", [](Bytes b) { return Bytes(b.begin(), b.begin() + b.size() / 2); }},
-      {"cut after the header", [](Bytes b) { return Bytes(b.begin(), b.begin() + 20); }},
-      {"bits flipped",
-       [](Bytes b) {
-         for (std::size_t i = 3; i < b.size(); i += 7) b[i] ^= 0x5A;
-         return b;
-       }},
-  };
   const std::pair<const char*, Bytes> pictures[] = {
       {"gif", Gif(40, 30, true)},
       {"jpeg", Encoded("JPEG", 40, 30, kGreen)},
       {"bmp", Encoded("BMP", 40, 30, kYellow)},
   };
   for (const auto& [format, bytes] : pictures) {
-    for (const Damage& d : damages) {
+    for (const damage::Damage& d : damage::kDamages) {
       std::string error;
       const Picture p = DecodePictureBytes(d.apply(bytes), format, &error);
       if (p) {

@@ -21,11 +21,12 @@
 
 #include "fake/test_folder.h"
 #include "files.h"
+#include "tests/picture_damage.h"
 
 namespace hc::win32 {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using damage::Bytes;
 
 // Palette indices of the GIFs below.
 constexpr std::uint8_t R = 0, B = 1, G = 2, W = 3;
@@ -325,26 +326,13 @@ TEST_F(Pictures, WhatIsNoFileIsRefused) {
 }
 
 TEST_F(Pictures, DamagedPicturesDecodeWithinTheLimitsOrAreRefused) {
-  struct Damage {
-    const char* name;
-    Bytes (*apply)(Bytes);
-  };
-  const Damage damages[] = {
-      {"cut in half", [](Bytes b) { return Bytes(b.begin(), b.begin() + b.size() / 2); }},
-      {"cut after the header", [](Bytes b) { return Bytes(b.begin(), b.begin() + 20); }},
-      {"bits flipped",
-       [](Bytes b) {
-         for (std::size_t i = 3; i < b.size(); i += 7) b[i] ^= 0x5A;
-         return b;
-       }},
-  };
   const std::pair<const char*, Bytes> pictures[] = {
       {"gif", Gif(6, 4, {Bytes(24, B), Bytes(24, G)})},
       {"jpeg", kJpeg},
       {"bmp", Bmp(6, 4, 0x00FF00, 0xFFFF00)},
   };
   for (const auto& [format, bytes] : pictures) {
-    for (const Damage& d : damages) {
+    for (const damage::Damage& d : damage::kDamages) {
       std::string error;
       const Picture p = DecodePictureBytes(d.apply(bytes), format, &error);
       if (p) {
