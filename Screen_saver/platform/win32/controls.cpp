@@ -62,8 +62,10 @@ bool SetStyleBits(HWND w, int which, LONG_PTR mask, LONG_PTR bits) {
 // A button's kind (radio, check, three-state, push, default push) through the message the
 // button redraws itself for.
 void SetButtonType(HWND button, DWORD type) {
-  if ((static_cast<DWORD>(GetWindowLongPtrW(button, GWL_STYLE)) & BS_TYPEMASK) != type)
-    SendMessageW(button, BM_SETSTYLE, type, TRUE);
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(button, GWL_STYLE));
+  // The other button styles (the wrapping of long captions) stay as they are.
+  if ((style & BS_TYPEMASK) != type)
+    SendMessageW(button, BM_SETSTYLE, (style & 0xFFFF & ~BS_TYPEMASK) | type, TRUE);
 }
 
 std::wstring TextOf(HWND w) {
@@ -148,12 +150,13 @@ HWND MakeControl(Element& e, HWND parent) {
           box.Border() ? WS_EX_CLIENTEDGE : 0, parent);
       break;
     }
-    // The model decides the new state of options and check boxes: no automatic kinds.
+    // The model decides the new state of options and check boxes: no automatic kinds. A
+    // caption longer than its box goes on in a second line, where the box is high enough.
     case ElementKind::kOptionButton:
-      w = MakeChild(L"BUTTON", BS_RADIOBUTTON, 0, parent);
+      w = MakeChild(L"BUTTON", BS_RADIOBUTTON | BS_MULTILINE, 0, parent);
       break;
     case ElementKind::kCheckBox:
-      w = MakeChild(L"BUTTON", BS_CHECKBOX, 0, parent);
+      w = MakeChild(L"BUTTON", BS_CHECKBOX | BS_MULTILINE, 0, parent);
       break;
     case ElementKind::kButton:
       w = MakeChild(L"BUTTON", BS_PUSHBUTTON, 0, parent);
