@@ -25,4 +25,18 @@ inline const Damage kDamages[] = {
      }},
 };
 
+// A JPEG whose frame header claims another size; the decoder must refuse a hostile size
+// before it allocates for it.
+inline Bytes JpegClaiming(Bytes jpeg, int width, int height) {
+  for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
+    if (jpeg[i] != 0xFF || jpeg[i + 1] != 0xC0) continue;
+    jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8);
+    jpeg[i + 6] = static_cast<std::uint8_t>(height & 0xFF);
+    jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8);
+    jpeg[i + 8] = static_cast<std::uint8_t>(width & 0xFF);
+    break;
+  }
+  return jpeg;
+}
+
 }  // namespace hc::damage

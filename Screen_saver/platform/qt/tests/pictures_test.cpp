@@ -70,20 +70,6 @@ Bytes BmpHeader(std::int32_t width, std::int32_t height) {
   return b;
 }
 
-// A JPEG whose frame header claims another size; its few bytes of data decode as a picture
-// of that size, the rest filled in, unless the size is refused first.
-Bytes Claiming(Bytes jpeg, int width, int height) {
-  for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
-    if (jpeg[i] != 0xFF || jpeg[i + 1] != 0xC0) continue;
-    jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8);
-    jpeg[i + 6] = static_cast<std::uint8_t>(height & 0xFF);
-    jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8);
-    jpeg[i + 8] = static_cast<std::uint8_t>(width & 0xFF);
-    break;
-  }
-  return jpeg;
-}
-
 class Pictures : public QtFixture {
  protected:
   std::string Write(const std::string& name, const Bytes& bytes) {
@@ -151,9 +137,9 @@ TEST_F(Pictures, RefusedWithAReason) {
       {"png.gif", Encoded("PNG", 4, 4, kRed), "not a GIF, JPEG or BMP"},
       {"wide.bmp", BmpHeader(30000, 10), "too large"},
       {"tall.gif", Gif(10, 20000, false), "too large"},
-      {"big.jpg", Claiming(Encoded("JPEG", 8, 8, kRed), 12000, 12000), ""},
+      {"big.jpg", damage::JpegClaiming(Encoded("JPEG", 8, 8, kRed), 12000, 12000), ""},
       {"largest.gif", Gif(65535, 65535, false), "too large"},
-      {"huge.jpg", Claiming(Encoded("JPEG", 8, 8, kRed), 30000, 30000), "too large"},
+      {"huge.jpg", damage::JpegClaiming(Encoded("JPEG", 8, 8, kRed), 30000, 30000), "too large"},
       // Within the side limit but beyond what one picture may allocate.
       {"square.gif", Gif(16000, 16000, false), "too large"},
       // Found by fuzzing: a BMP header with a height of -2^31 + 8 decoded 8 x 32768.

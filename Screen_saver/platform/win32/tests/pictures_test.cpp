@@ -161,19 +161,6 @@ const Bytes kPng = {
     0x5B, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82,
 };
 
-// The JPEG with its frame header claiming another size.
-Bytes JpegClaiming(Bytes jpeg, int width, int height) {
-  for (std::size_t i = 0; i + 8 < jpeg.size(); ++i) {
-    if (jpeg[i] != 0xFF || jpeg[i + 1] != 0xC0) continue;
-    jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8);
-    jpeg[i + 6] = static_cast<std::uint8_t>(height & 0xFF);
-    jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8);
-    jpeg[i + 8] = static_cast<std::uint8_t>(width & 0xFF);
-    break;
-  }
-  return jpeg;
-}
-
 struct Rgba {
   int r, g, b, a;
 };
@@ -292,10 +279,10 @@ TEST_F(Pictures, RefusedWithAReason) {
       {"tall.gif", Gif(10, 20000, {}), "too large (10 x 20000)"},
       {"largest.gif", Gif(65535, 65535, {}), "too large"},
       {"frame.gif", FrameClaiming(Gif(2, 2, {{R, R, R, R}}), 65535, 65535), "too large"},
-      {"huge.jpg", JpegClaiming(kJpeg, 30000, 30000), "too large"},
+      {"huge.jpg", damage::JpegClaiming(kJpeg, 30000, 30000), "too large"},
       // Within the side limit but beyond what one picture may take.
       {"square.gif", Gif(16000, 16000, {}), "too large"},
-      {"big.jpg", JpegClaiming(kJpeg, 12000, 12000), "too large"},
+      {"big.jpg", damage::JpegClaiming(kJpeg, 12000, 12000), "too large"},
   };
   for (const Case& c : cases) {
     const std::string path = Write(c.name, c.bytes);

@@ -23,6 +23,7 @@
 
 #include "fake/test_folder.h"
 #include "files.h"
+#include "tests/without_ui.h"
 #include "win32/wide.h"
 
 namespace hc::win32 {
@@ -31,22 +32,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The services Windows gives by itself, with the screen, pictures, boxes and choosers left out.
-class BareWin32System final : public Win32System {
- public:
-  ScreenSize Screen() override { return {}; }
-  Picture LoadPicture(const std::string&, std::string*) override { return nullptr; }
-  Picture DecodePicture(const std::vector<std::uint8_t>&, const std::string&) override {
-    return nullptr;
-  }
-  MsgResult MsgBox(const std::string&, MsgButtons, MsgIcon, const std::string&) override {
-    return MsgResult::kOk;
-  }
-  void RunModal(Window&) override {}
-  std::optional<Color> AskColor(Color) override { return std::nullopt; }
-  std::optional<FontChoice> AskFont(const FontChoice&) override { return std::nullopt; }
-  void EndProgram() override {}
-  bool Ended() override { return false; }
-};
+using BareWin32System = testing::WithoutUi<Win32System>;
 
 std::string ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
