@@ -20,7 +20,7 @@ void ViewSync::Discover() {
     last_stacking_.push_back(&e);
     if (e.Kind() == ElementKind::kTimer)
       AddTimer(static_cast<const Timer&>(e));
-    else if (e.Windowed())
+    else if (e.Windowed() && !PaintsWindowed())
       AddWindowed(e);
     else
       InvalidateDrawn(e, e.ShownExtent());
@@ -31,7 +31,7 @@ void ViewSync::ElementChanged(Element& e, const RectTwips& before) {
   Discover();
   if (e.Kind() == ElementKind::kTimer) {
     RestartTimer(static_cast<const Timer&>(e));
-  } else if (e.Windowed()) {
+  } else if (e.Windowed() && !PaintsWindowed()) {
     SyncNative(e);
   } else {
     // Only what the element covered and covers now is painted again.
@@ -45,7 +45,7 @@ void ViewSync::StackingChanged() {
   const std::optional<Element*> moved = OneMoved(last_stacking_, window_.Stacking());
   if (!moved)
     InvalidateAllDrawn();
-  else if (*moved && !(*moved)->Windowed())
+  else if (*moved && (!(*moved)->Windowed() || PaintsWindowed()))
     InvalidateDrawn(**moved, (*moved)->ShownExtent());
   last_stacking_ = window_.Stacking();
 }

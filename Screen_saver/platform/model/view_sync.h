@@ -38,6 +38,8 @@ class ViewSync : public WindowObserver {
   virtual void InvalidateAllDrawn() = 0;
   // Puts the native parts in the model's stacking order.
   virtual void Restack() = 0;
+  // Whether windowed elements are painted with the drawn ones, with no native part at all.
+  virtual bool PaintsWindowed() const { return false; }
 
   Window& window_;
 

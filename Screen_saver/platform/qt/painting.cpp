@@ -2,9 +2,12 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <cmath>
 
 #include "convert.h"
+#include "model/hit_test.h"
 #include "model/picture_fit.h"
+#include "model/window.h"
 #include "pictures.h"
 
 namespace hc::qt {
@@ -56,6 +59,41 @@ void PaintLabel(QPainter& p, const Label& l) {
   p.restore();
 }
 
+// A text box without a frame as a line edit shows it: a margin of 2 pixels at the sides and
+// 1 above and below, the line centred between them.
+void PaintTextBox(QPainter& p, const TextBox& box) {
+  const QRect bounds = BoundsOf(box);
+  p.fillRect(bounds, ToQColor(box.BackColor()));
+  p.setFont(ToQFont(box.GetFont()));
+  p.setPen(box.Enabled() ? ToQColor(box.ForeColor()) : QColor(128, 128, 128));
+  p.setClipRect(bounds, Qt::IntersectClip);
+  p.drawText(bounds.adjusted(2, 1, -2, -1),
+             static_cast<int>(HorizontalOf(box.Align()) | Qt::AlignVCenter),
+             DisplayText(box.Text()));
+}
+
+// A picture box or frame: its face, then what is drawn on it, clipped to it.
+void PaintContainer(QPainter& p, const Element& e) {
+  const QRect bounds = BoundsOf(e);
+  p.save();
+  if (e.Kind() == ElementKind::kFrame) {
+    PaintFrame(p, bounds, static_cast<const Frame&>(e));
+  } else {
+    const auto& box = static_cast<const PictureElement&>(e);
+    p.fillRect(bounds, ToQColor(box.BackColor()));
+    PaintPicture(p, bounds, box);
+  }
+  p.setClipRect(bounds, Qt::IntersectClip);
+  p.translate(bounds.topLeft());
+  for (const Element* drawn : e.Owner().Stacking()) {
+    if (!DrawnOn(*drawn, &e) || !drawn->Visible()) continue;
+    p.save();
+    PaintDrawn(p, *drawn);
+    p.restore();
+  }
+  p.restore();
+}
+
 }  // namespace
 
 void PaintPicture(QPainter& p, const QRect& box, const PictureElement& e) {
@@ -73,6 +111,16 @@ void PaintPicture(QPainter& p, const QRect& box, const PictureElement& e) {
     p.drawImage(target, *image);
   }
   p.restore();
+}
+
+std::array<QPointF, 4> OutlineOf(const Line& l) {
+  constexpr double k = kTwipsPerPixel;
+  const QPointF from(l.X1() / k, l.Y1() / k), to(l.X2() / k, l.Y2() / k);
+  const QPointF along = to - from;
+  const double length = std::hypot(along.x(), along.y());
+  if (length == 0) return {from, from, from, from};
+  const QPointF across = QPointF(-along.y(), along.x()) * (l.LineWidth() / 2.0 / length);
+  return {from + across, to + across, to - across, from - across};
 }
 
 void PaintDrawn(QPainter& p, const Element& e) {
@@ -114,6 +162,33 @@ void PaintFrame(QPainter& p, const QRect& area, const Frame& frame) {
   p.setFont(font);
   p.setPen(ToQColor(frame.ForeColor()));
   p.drawText(text_box, Qt::AlignCenter, caption);
+}
+
+}  // namespace hc::qt
+
+namespace hc::qt {
+
+bool CanPaintWindowed(const Element& e) {
+  if (e.Container()) return false;
+  switch (e.Kind()) {
+    case ElementKind::kPictureBox:
+    case ElementKind::kFrame:
+      return true;
+    case ElementKind::kTextBox:
+      return static_cast<const TextBox&>(e).ReadOnly() && !static_cast<const TextBox&>(e).Border();
+    default:
+      return false;
+  }
+}
+
+void PaintWindowed(QPainter& p, const Element& e) {
+  if (e.Kind() == ElementKind::kTextBox) {
+    p.save();
+    PaintTextBox(p, static_cast<const TextBox&>(e));
+    p.restore();
+  } else {
+    PaintContainer(p, e);
+  }
 }
 
 }  // namespace hc::qt

@@ -2,8 +2,10 @@
 // Drawing elements of the model with a QPainter, in their container's pixels.
 
 #include <QPainter>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
+#include <array>
 
 #include "model/element.h"
 
@@ -12,10 +14,19 @@ namespace hc::qt {
 // A picture element's picture inside `box`, clipped to it.
 void PaintPicture(QPainter& p, const QRect& box, const PictureElement& e);
 
+// A line's outline in its container's pixels: its width across, flat ends, corners in order.
+std::array<QPointF, 4> OutlineOf(const Line& l);
+
 // A shape, line, label or image; nothing for any other kind.
 void PaintDrawn(QPainter& p, const Element& e);
 
 // A frame's face: its back colour, an etched border and the caption over it.
 void PaintFrame(QPainter& p, const QRect& area, const Frame& frame);
+
+// Whether PaintWindowed draws `e` as its control would show: picture boxes and frames with
+// what is drawn on them, and read-only text boxes on the window itself.
+bool CanPaintWindowed(const Element& e);
+// A windowed element drawn in its container's pixels, for a window painted all in one.
+void PaintWindowed(QPainter& p, const Element& e);
 
 }  // namespace hc::qt

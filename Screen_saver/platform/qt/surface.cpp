@@ -5,6 +5,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
+#include <vector>
 
 #include "convert.h"
 #include "painting.h"
@@ -18,6 +20,22 @@ Surface::Surface(Window& window, Element* owner, Session& session, QWidget* pare
   // Everything is painted here, over the whole area.
   setAttribute(Qt::WA_OpaquePaintEvent);
   if (!owner_) setMouseTracking(true);
+}
+
+Surface::~Surface() = default;
+
+bool Surface::PaintInServer() {
+  if (owner_) return false;
+  canvas_ = XCanvas::For(winId());
+  if (!canvas_) return false;
+  // The server holds what shows: no backing store, and no flush that waits on the server.
+  setAttribute(Qt::WA_PaintOnScreen);
+  setAttribute(Qt::WA_NoSystemBackground);
+  return true;
+}
+
+QPaintEngine* Surface::paintEngine() const {
+  return canvas_ ? nullptr : QWidget::paintEngine();
 }
 
 void Surface::Invalidate(const RectTwips& area) {
@@ -52,7 +70,60 @@ void Surface::PaintFace(QPainter& p, const QRegion& dirty) {
   PaintPicture(p, rect(), box);
 }
 
+void Surface::PaintBands(const QRegion& dirty) {
+  // The native window is made again when its flags change.
+  if (canvas_->Window() != winId()) {
+    canvas_ = XCanvas::For(winId());
+    if (!canvas_) return;
+  }
+  const QImage* picture = ImageOf(window_.GetPicture());
+  for (const QRect& r : dirty) {
+    const int rows = XCanvas::BandRows(r.width());
+    for (int top = r.top(); top <= r.bottom(); top += rows) {
+      const QRect band(r.left(), top, r.width(), std::min(rows, r.bottom() + 1 - top));
+      canvas_->Begin(band, ToQColor(window_.BackColor()));
+      canvas_->LayPicture(window_.GetPicture(), picture);
+      for (const Element* e : window_.Stacking())
+        if (DrawnOn(*e, nullptr) && e->Visible()) PaintInBand(*e, band);
+      // Windowed elements lie above everything drawn.
+      for (const Element* e : window_.Stacking())
+        if (e->Windowed() && !e->Container() && e->Visible()) PaintInBand(*e, band);
+      canvas_->Show();
+    }
+  }
+  canvas_->Flush();
+}
+
+void Surface::PaintInBand(const Element& e, const QRect& band) {
+  const QRect area = (e.Windowed() ? BoundsOf(e) : DirtyRect(e.Extent())) & band;
+  if (area.isEmpty()) return;
+  if (e.Kind() == ElementKind::kLine) {
+    // A long slanting line would be a large layer of nearly nothing: the server draws it.
+    const auto& line = static_cast<const Line&>(e);
+    canvas_->FillQuad(OutlineOf(line), ToQColor(line.LineColor()));
+    return;
+  }
+  const std::size_t pixels = static_cast<std::size_t>(area.width()) * area.height();
+  if (layer_pixels_.size() < pixels) layer_pixels_.resize(pixels);
+  QImage layer(reinterpret_cast<uchar*>(layer_pixels_.data()), area.width(), area.height(),
+               area.width() * 4, QImage::Format_ARGB32_Premultiplied);
+  layer.fill(Qt::transparent);
+  {
+    QPainter p(&layer);
+    p.translate(-area.topLeft());
+    if (e.Windowed())
+      PaintWindowed(p, e);
+    else
+      PaintDrawn(p, e);
+  }
+  canvas_->Blend(layer, area.topLeft());
+}
+
 void Surface::paintEvent(QPaintEvent* event) {
+  if (canvas_) {
+    PaintBands(event->region());
+    return;
+  }
   QPainter p(this);
   const QRegion& dirty = event->region();
   PaintFace(p, dirty);

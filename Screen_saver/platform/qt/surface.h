@@ -4,9 +4,13 @@
 // passes clicks on them to the model.
 
 #include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "model/hit_test.h"
 #include "model/window.h"
+#include "x_canvas.h"
 
 namespace hc::qt {
 
@@ -20,8 +24,13 @@ class Surface : public QWidget {
   Element* Owner() const { return owner_; }
   // Repaints what an area of the window, given in twips relative to this surface, covers.
   void Invalidate(const RectTwips& area);
+  // Makes the window's own surface put itself together in the X server, windowed elements
+  // included, with no buffer of its own; false, and nothing changed, where that cannot be.
+  bool PaintInServer();
+  ~Surface() override;
 
  protected:
+  QPaintEngine* paintEngine() const override;
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -31,12 +40,18 @@ class Surface : public QWidget {
 
  private:
   void PaintFace(QPainter& p, const QRegion& dirty);
+  void PaintBands(const QRegion& dirty);
+  // What `e` shows of itself in the band being put together.
+  void PaintInBand(const Element& e, const QRect& band);
   Element* Target(const QPoint& pos) const;
 
   Window& window_;
   Element* owner_;
   Session& session_;
   ClickTracker clicks_;
+  std::unique_ptr<XCanvas> canvas_;
+  // Pixels of the layer an element is drawn into, kept from one to the next.
+  std::vector<std::uint32_t> layer_pixels_;
 };
 
 }  // namespace hc::qt

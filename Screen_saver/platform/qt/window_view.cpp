@@ -9,6 +9,7 @@
 #include "convert.h"
 #include "element_widgets.h"
 #include "host_window.h"
+#include "painting.h"
 #include "session.h"
 
 namespace hc::qt {
@@ -66,10 +67,19 @@ void WindowView::BuildWidgets() {
   // Every element is known before the widgets are made, so none is made twice.
   Discover();
   widgets_built_ = true;
+  paints_windowed_ = PaintWholeInServer();
+  if (paints_windowed_) return;
   // Elements come after their containers, so each container's widget is there first.
   for (const auto& e : window_.Elements())
     if (e->Windowed()) CreateWidget(*e);
   Restack();
+}
+
+bool WindowView::PaintWholeInServer() {
+  if (!window_.FullScreen()) return false;
+  for (const auto& e : window_.Elements())
+    if (e->Windowed() && !CanPaintWindowed(*e)) return false;
+  return top_->PaintInServer();
 }
 
 void WindowView::CreateWidget(Element& e) {

@@ -46,8 +46,12 @@ class WindowView : public QObject, public ViewSync {
   void InvalidateDrawn(const Element& e, const RectTwips& area) override;
   void InvalidateAllDrawn() override;
   void Restack() override;
+  bool PaintsWindowed() const override { return paints_windowed_; }
 
  private:
+  // A full-screen window whose windowed elements can all be drawn is put together in the X
+  // server: the running clock holds no window-sized buffer and never waits on the server.
+  bool PaintWholeInServer();
   void BuildWidgets();
   void CreateWidget(Element& e);
   Surface& SurfaceOf(const Element* container) const;
@@ -66,6 +70,7 @@ class WindowView : public QObject, public ViewSync {
   std::unordered_map<const QWidget*, Element*> elements_of_;
   std::unordered_map<const Timer*, QTimer*> timers_;
   bool widgets_built_ = false;
+  bool paints_windowed_ = false;
   std::vector<std::unique_ptr<ScreenCover>> covers_;
 };
 
