@@ -18,14 +18,23 @@ inline constexpr int kPictureAllocationLimitMb = 256;
 class QtPicture : public PictureData {
  public:
   QtPicture(QImage image, std::string source);
-  const QImage& Image() const { return image_; }
+  // A large picture whose header was checked: its pixels are decoded from `encoded` when they
+  // are first asked for, so the window can show before the picture is ready.
+  QtPicture(const QSize& size, QByteArray encoded, std::string source);
+  // Decodes first when that is still to be done; a null image when the pixels were damaged.
+  const QImage& Image() const;
+  bool Decoded() const { return encoded_.isEmpty(); }
 
  private:
-  QImage image_;
+  mutable QImage image_;
+  mutable QByteArray encoded_;
 };
 
-// The pixels of a picture; null for one this backend did not decode.
+// The pixels of a picture, decoded now if they were not yet; null for one this backend did
+// not decode.
 const QImage* ImageOf(const Picture& picture);
+// Whether the picture's pixels are still to be decoded.
+bool AwaitsDecoding(const Picture& picture);
 
 // An empty picture and `error` ("<source>: <reason>") when it cannot be read.
 Picture LoadPictureFile(const std::string& path, std::string* error);

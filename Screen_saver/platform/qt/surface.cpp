@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QTimer>
 #include <algorithm>
 #include <vector>
 
@@ -76,7 +77,19 @@ void Surface::PaintBands(const QRegion& dirty) {
     canvas_ = XCanvas::For(winId());
     if (!canvas_) return;
   }
-  const QImage* picture = ImageOf(window_.GetPicture());
+  const QImage* picture = nullptr;
+  if (!AwaitsDecoding(window_.GetPicture())) {
+    picture = ImageOf(window_.GetPicture());
+  } else if (!decode_pending_) {
+    // The face shows at once; the picture under it follows as soon as it is decoded.
+    decode_pending_ = true;
+    QTimer::singleShot(0, this, [this] {
+      decode_pending_ = false;
+      const Picture& picture = window_.GetPicture();
+      if (!ImageOf(picture)) return;
+      update(0, 0, picture->WidthPx(), picture->HeightPx());
+    });
+  }
   for (const QRect& r : dirty) {
     const int rows = XCanvas::BandRows(r.width());
     for (int top = r.top(); top <= r.bottom(); top += rows) {

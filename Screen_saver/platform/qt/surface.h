@@ -50,6 +50,7 @@ class Surface : public QWidget {
   Session& session_;
   ClickTracker clicks_;
   std::unique_ptr<XCanvas> canvas_;
+  bool decode_pending_ = false;
   // Pixels of the layer an element is drawn into, kept from one to the next.
   std::vector<std::uint32_t> layer_pixels_;
 };

@@ -125,6 +125,29 @@ TEST_F(Pictures, ToldByContentWhateverTheName) {
   }
 }
 
+TEST_F(Pictures, LargePicturesAreDecodedWhenFirstDrawn) {
+  const std::string large = Write("large.jpg", Encoded("JPEG", 1024, 512, kGreen));
+  const std::string small = Write("small.jpg", Encoded("JPEG", 1024, 511, kGreen));
+  std::string error;
+  const Picture waiting = LoadPictureFile(large, &error);
+  ASSERT_TRUE(waiting) << error;
+  EXPECT_TRUE(AwaitsDecoding(waiting));
+  // The size is known from the header alone.
+  EXPECT_EQ(waiting->WidthPx(), 1024);
+  EXPECT_EQ(waiting->HeightPx(), 512);
+  // The bytes were read with the header: what happens to the file afterwards does not count.
+  std::ofstream(large, std::ios::binary | std::ios::trunc) << "gone";
+  const QImage* image = ImageOf(waiting);
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->size(), QSize(1024, 512));
+  EXPECT_TRUE(Near(image->pixelColor(1023, 511), kGreen));
+  EXPECT_FALSE(AwaitsDecoding(waiting));
+
+  const Picture at_once = LoadPictureFile(small, &error);
+  ASSERT_TRUE(at_once) << error;
+  EXPECT_FALSE(AwaitsDecoding(at_once));
+}
+
 TEST_F(Pictures, RefusedWithAReason) {
   struct Case {
     const char* name;
