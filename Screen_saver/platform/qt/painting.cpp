@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "convert.h"
 #include "model/hit_test.h"
@@ -188,6 +189,53 @@ void PaintWindowed(QPainter& p, const Element& e) {
     p.restore();
   } else {
     PaintContainer(p, e);
+  }
+}
+
+}  // namespace hc::qt
+
+namespace hc::qt {
+
+namespace {
+
+std::string TextLook(const TextElement& e) {
+  const Font& f = e.GetFont();
+  return e.Text() + '\n' + f.Name() + ',' + std::to_string(f.SizePixels()) + ',' +
+         std::to_string(f.Bold()) + ',' + std::to_string(e.ForeColor()) + ',' +
+         std::to_string(e.BackColor()) + ',' + std::to_string(static_cast<int>(e.Align())) + ',' +
+         std::to_string(e.Enabled());
+}
+
+}  // namespace
+
+std::string LookOf(const Element& e) {
+  switch (e.Kind()) {
+    case ElementKind::kShape: {
+      const auto& s = static_cast<const Shape&>(e);
+      return "shape " + std::to_string(static_cast<int>(s.Kind2())) + ',' +
+             std::to_string(s.FillColor()) + ',' + std::to_string(s.FillOpaque()) + ',' +
+             std::to_string(s.BorderColor()) + ',' + std::to_string(s.BorderWidth()) + ',' +
+             std::to_string(s.BorderStyle());
+    }
+    case ElementKind::kLabel:
+      return "label " + std::to_string(static_cast<const Label&>(e).Transparent()) + ',' +
+             TextLook(static_cast<const Label&>(e));
+    case ElementKind::kTextBox:
+      return "text box " + TextLook(static_cast<const TextBox&>(e));
+    case ElementKind::kPictureBox:
+      for (const Element* drawn : e.Owner().Stacking())
+        if (DrawnOn(*drawn, &e)) return "";
+      [[fallthrough]];
+    case ElementKind::kImage: {
+      const auto& p = static_cast<const PictureElement&>(e);
+      // The picture is told by its object, which the caller keeps alive with the look.
+      char address[32];
+      std::snprintf(address, sizeof address, "%p", static_cast<const void*>(p.GetPicture().get()));
+      return "picture " + std::string(address) + ',' + std::to_string(p.Stretch()) + ',' +
+             std::to_string(p.CentreFit()) + ',' + std::to_string(p.BackColor());
+    }
+    default:
+      return "";
   }
 }
 

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 #include <array>
+#include <string>
 
 #include "model/element.h"
 
@@ -22,6 +23,11 @@ void PaintDrawn(QPainter& p, const Element& e);
 
 // A frame's face: its back colour, an etched border and the caption over it.
 void PaintFrame(QPainter& p, const QRect& area, const Frame& frame);
+
+// Everything the painters here read of `e` but its place, as text: two elements that give
+// the same text paint the same pixels at the same bounds. Empty for an element whose look
+// this does not capture (a frame, a box with drawn elements, a line).
+std::string LookOf(const Element& e);
 
 // Whether PaintWindowed draws `e` as its control would show: picture boxes and frames with
 // what is drawn on them, and read-only text boxes on the window itself.

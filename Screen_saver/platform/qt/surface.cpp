@@ -7,6 +7,7 @@
 #include <QRegion>
 #include <QTimer>
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "convert.h"
@@ -74,6 +75,8 @@ void Surface::PaintFace(QPainter& p, const QRegion& dirty) {
 void Surface::PaintBands(const QRegion& dirty) {
   // The native window is made again when its flags change.
   if (canvas_->Window() != winId()) {
+    // What the old canvas kept went with it.
+    sprites_.clear();
     canvas_ = XCanvas::For(winId());
     if (!canvas_) return;
   }
@@ -107,8 +110,24 @@ void Surface::PaintBands(const QRegion& dirty) {
   canvas_->Flush();
 }
 
+QImage Surface::Render(const Element& e, const QRect& area) {
+  const std::size_t pixels = static_cast<std::size_t>(area.width()) * area.height();
+  if (layer_pixels_.size() < pixels) layer_pixels_.resize(pixels);
+  QImage layer(reinterpret_cast<uchar*>(layer_pixels_.data()), area.width(), area.height(),
+               area.width() * 4, QImage::Format_ARGB32_Premultiplied);
+  layer.fill(Qt::transparent);
+  QPainter p(&layer);
+  p.translate(-area.topLeft());
+  if (e.Windowed())
+    PaintWindowed(p, e);
+  else
+    PaintDrawn(p, e);
+  return layer;
+}
+
 void Surface::PaintInBand(const Element& e, const QRect& band) {
-  const QRect area = (e.Windowed() ? BoundsOf(e) : DirtyRect(e.Extent())) & band;
+  const QRect whole = e.Windowed() ? BoundsOf(e) : DirtyRect(e.Extent());
+  const QRect area = whole & band;
   if (area.isEmpty()) return;
   if (e.Kind() == ElementKind::kLine) {
     // A long slanting line would be a large layer of nearly nothing: the server draws it.
@@ -116,20 +135,26 @@ void Surface::PaintInBand(const Element& e, const QRect& band) {
     canvas_->FillQuad(OutlineOf(line), ToQColor(line.LineColor()));
     return;
   }
-  const std::size_t pixels = static_cast<std::size_t>(area.width()) * area.height();
-  if (layer_pixels_.size() < pixels) layer_pixels_.resize(pixels);
-  QImage layer(reinterpret_cast<uchar*>(layer_pixels_.data()), area.width(), area.height(),
-               area.width() * 4, QImage::Format_ARGB32_Premultiplied);
-  layer.fill(Qt::transparent);
-  {
-    QPainter p(&layer);
-    p.translate(-area.topLeft());
-    if (e.Windowed())
-      PaintWindowed(p, e);
-    else
-      PaintDrawn(p, e);
+  // What a tick moves mostly looks as it did: the server keeps each element's pixels and
+  // they are drawn and sent again only when its look changes.
+  std::string look = LookOf(e);
+  constexpr int kKeptPixels = 256 * 256;
+  if (look.empty() || whole.width() * whole.height() > kKeptPixels) {
+    canvas_->Blend(Render(e, area), area.topLeft());
+    return;
   }
-  canvas_->Blend(layer, area.topLeft());
+  const QPoint offset = BoundsOf(e).topLeft() - whole.topLeft();
+  look += '@' + std::to_string(offset.x()) + ',' + std::to_string(offset.y()) + ' ' +
+          std::to_string(whole.width()) + 'x' + std::to_string(whole.height());
+  Sprite& sprite = sprites_[&e];
+  if (!sprite.kept || sprite.look != look) {
+    if (sprite.kept) canvas_->Forget(sprite.kept);
+    sprite.kept = canvas_->Keep(Render(e, whole));
+    sprite.look = std::move(look);
+    const auto* picture = dynamic_cast<const PictureElement*>(&e);
+    sprite.picture = picture ? picture->GetPicture() : nullptr;
+  }
+  canvas_->BlendKept(sprite.kept, area.translated(-whole.topLeft()), area.topLeft());
 }
 
 void Surface::paintEvent(QPaintEvent* event) {

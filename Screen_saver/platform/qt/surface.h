@@ -3,9 +3,12 @@
 // box. It paints its own face, then the drawn elements it contains back to front, and
 // passes clicks on them to the model.
 
+#include <QImage>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/hit_test.h"
@@ -43,6 +46,8 @@ class Surface : public QWidget {
   void PaintBands(const QRegion& dirty);
   // What `e` shows of itself in the band being put together.
   void PaintInBand(const Element& e, const QRect& band);
+  // `e` drawn alone into a layer covering `area` of the window.
+  QImage Render(const Element& e, const QRect& area);
   Element* Target(const QPoint& pos) const;
 
   Window& window_;
@@ -50,6 +55,14 @@ class Surface : public QWidget {
   Session& session_;
   ClickTracker clicks_;
   std::unique_ptr<XCanvas> canvas_;
+  // An element's pixels as the server keeps them, and the look they were drawn for.
+  struct Sprite {
+    std::string look;
+    // The picture the look names by its address stays alive, so no other takes that address.
+    Picture picture;
+    XCanvas::Kept kept = 0;
+  };
+  std::unordered_map<const Element*, Sprite> sprites_;
   bool decode_pending_ = false;
   // Pixels of the layer an element is drawn into, kept from one to the next.
   std::vector<std::uint32_t> layer_pixels_;

@@ -227,6 +227,10 @@ XCanvas::~XCanvas() {
   if (QtConnection() != s.c) return;
   s.FreeBand();
   s.Free(s.picture);
+  for (auto [picture, pixmap] : kept_) {
+    Server::Drawable d{pixmap, picture};
+    s.Free(d);
+  }
   xcb_render_free_picture(s.c, s.white);
   xcb_render_free_picture(s.c, s.window_picture);
   xcb_flush(s.c);
@@ -302,14 +306,37 @@ void XCanvas::LayPicture(const Picture& picture, const QImage* pixels) {
       static_cast<std::uint16_t>(part.height()));
 }
 
+void XCanvas::Composite(std::uint32_t source, const QRect& part, const QPoint& at) {
+  xcb_render_composite(
+      server_->c, XCB_RENDER_PICT_OP_OVER, source, XCB_RENDER_PICTURE_NONE, server_->band.picture,
+      static_cast<std::int16_t>(part.x()), static_cast<std::int16_t>(part.y()), 0, 0,
+      static_cast<std::int16_t>(at.x() - band_.x()), static_cast<std::int16_t>(at.y() - band_.y()),
+      static_cast<std::uint16_t>(part.width()), static_cast<std::uint16_t>(part.height()));
+}
+
 void XCanvas::Blend(const QImage& layer, const QPoint& at) {
+  Upload(server_->layer.pixmap, false, layer);
+  Composite(server_->layer.picture, layer.rect(), at);
+}
+
+XCanvas::Kept XCanvas::Keep(const QImage& image) {
   Server& s = *server_;
-  Upload(s.layer.pixmap, false, layer);
-  xcb_render_composite(s.c, XCB_RENDER_PICT_OP_OVER, s.layer.picture, XCB_RENDER_PICTURE_NONE,
-                       s.band.picture, 0, 0, 0, 0, static_cast<std::int16_t>(at.x() - band_.x()),
-                       static_cast<std::int16_t>(at.y() - band_.y()),
-                       static_cast<std::uint16_t>(layer.width()),
-                       static_cast<std::uint16_t>(layer.height()));
+  const Server::Drawable kept = s.Make(32, s.argb_format, image.size());
+  Upload(kept.pixmap, false, image);
+  kept_[kept.picture] = kept.pixmap;
+  return kept.picture;
+}
+
+void XCanvas::Forget(Kept kept) {
+  const auto it = kept_.find(kept);
+  if (it == kept_.end()) return;
+  Server::Drawable d{it->second, it->first};
+  server_->Free(d);
+  kept_.erase(it);
+}
+
+void XCanvas::BlendKept(Kept kept, const QRect& part, const QPoint& at) {
+  Composite(kept, part, at);
 }
 
 void XCanvas::FillQuad(const std::array<QPointF, 4>& corners, const QColor& colour) {

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 
 #include "model/picture.h"
 
@@ -39,6 +40,13 @@ class XCanvas {
   // Blends `layer` (premultiplied ARGB, no larger than the band) over the band, its top-left
   // corner at `at` in the window.
   void Blend(const QImage& layer, const QPoint& at);
+  // An image the server keeps, to be blended again without being sent again.
+  using Kept = std::uint32_t;
+  Kept Keep(const QImage& image);
+  void Forget(Kept kept);
+  // Blends `part` of a kept image (in its pixels) over the band, its top-left at `at` in the
+  // window.
+  void BlendKept(Kept kept, const QRect& part, const QPoint& at);
   // Fills a convex quadrilateral, given in window pixels, with anti-aliased edges, as far
   // as it lies in the band.
   void FillQuad(const std::array<QPointF, 4>& corners, const QColor& colour);
@@ -54,7 +62,11 @@ class XCanvas {
   void EnsureBandSize(const QSize& size);
   void Upload(std::uint32_t pixmap, bool window_depth, const QImage& image);
 
+  void Composite(std::uint32_t source, const QRect& part, const QPoint& at);
+
   std::unique_ptr<Server> server_;
+  // Each kept image's pixmap, by its picture.
+  std::unordered_map<Kept, std::uint32_t> kept_;
   std::uintptr_t window_;
   QRect band_;
   QSize band_capacity_;
