@@ -3,6 +3,9 @@
 #include <QPaintEvent>
 #include <QRegion>
 #include <QTemporaryDir>
+#include <functional>
+#include <initializer_list>
+#include <memory>
 
 #include "painting.h"
 #include "pictures.h"
@@ -235,6 +238,63 @@ TEST_F(Drawing, ChangingOneElementRepaintsOnlyAroundIt) {
         << c.what << " painted " << painted.x() << "," << painted.y() << " " << painted.width()
         << "x" << painted.height();
   }
+}
+
+// The X server keeps an element's pixels for as long as its look stays the same: a change
+// of anything it shows must change its look, and moving it must not.
+TEST_F(Drawing, AnElementsLookChangesWithEverythingItShowsButItsPlace) {
+  Shape& shape = window.Add<Shape>("shape");
+  Label& label = window.Add<Label>("label");
+  TextBox& box = window.Add<TextBox>("box");
+  PictureBox& picture_box = window.Add<PictureBox>("picture");
+  box.SetReadOnly(true);
+  // Two pictures alike in everything but being two.
+  const Picture one = std::make_shared<QtPicture>(QImage(4, 4, QImage::Format_RGB32), "same");
+  const Picture two = std::make_shared<QtPicture>(QImage(4, 4, QImage::Format_RGB32), "same");
+  picture_box.SetPicture(one);
+  struct Change {
+    const char* what;
+    const Element& element;
+    std::function<void()> make;
+  };
+  const Change changes[] = {
+      {"shape kind", shape, [&] { shape.SetShape(ShapeKind::kCircle); }},
+      {"fill colour", shape, [&] { shape.SetFillColor(kGreen); }},
+      {"fill opaque", shape, [&] { shape.SetFillOpaque(true); }},
+      {"border colour", shape, [&] { shape.SetBorderColor(kGreen); }},
+      {"border width", shape, [&] { shape.SetBorderWidth(3); }},
+      {"border style", shape, [&] { shape.SetBorderStyle(0); }},
+      {"label text", label, [&] { label.SetText("59"); }},
+      {"label colour", label, [&] { label.SetForeColor(kGreen); }},
+      {"label back", label, [&] { label.SetBackColor(kGreen); }},
+      {"label see-through", label, [&] { label.SetTransparent(true); }},
+      {"label font", label, [&] { label.SetFontName("Arial"); }},
+      {"label size", label, [&] { label.SetFontSize(20); }},
+      {"label bold", label, [&] { label.SetFontBold(true); }},
+      {"label alignment", label, [&] { label.SetAlign(Alignment::kRight); }},
+      {"label enabled", label, [&] { label.SetEnabled(false); }},
+      {"box text", box, [&] { box.SetText("Click <1> for setup"); }},
+      {"box colour", box, [&] { box.SetForeColor(kGreen); }},
+      {"box picture", picture_box, [&] { picture_box.SetPicture(two); }},
+      {"box stretch", picture_box, [&] { picture_box.SetStretch(true); }},
+      {"box fit", picture_box, [&] { picture_box.SetCentreFit(true); }},
+      {"box back", picture_box, [&] { picture_box.SetBackColor(kGreen); }},
+  };
+  for (const Change& c : changes) {
+    const std::string before = LookOf(c.element);
+    ASSERT_FALSE(before.empty()) << c.what;
+    c.make();
+    EXPECT_NE(LookOf(c.element), before) << c.what;
+  }
+  for (Element* e : std::initializer_list<Element*>{&shape, &label, &box, &picture_box}) {
+    const std::string before = LookOf(*e);
+    e->Move(e->Left() + T(7), e->Top() + T(3), e->Width(), e->Height());
+    EXPECT_EQ(LookOf(*e), before) << e->Name() << " moved";
+  }
+  // What is drawn on a box is not part of its look: such a box is never kept.
+  window.Add<Shape>("inside", -1, &picture_box);
+  EXPECT_TRUE(LookOf(picture_box).empty());
+  EXPECT_TRUE(LookOf(window.Add<Line>("line")).empty());
 }
 
 TEST_F(Drawing, FrameHoldsItsElementsRelativeToItself) {
