@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <cstdlib>
+#include <functional>
 
 #include "picture_memory.h"
 
@@ -64,16 +65,21 @@ QImage ReadPixels(QImageReader& reader, const std::string& source, std::string* 
   return image;
 }
 
-Picture Decode(QIODevice& device, const std::string& source, std::string* error) {
-  QImageReader reader(&device);
+// Pictures of this many pixels and more wait to be decoded until they are drawn.
+constexpr qint64 kDecodedWhenDrawn = 512 * 1024;
+
+// A picture from its header: a large one keeps what `encoded` gives to be decoded when it is
+// drawn, a small one is decoded at once.
+Picture FromReader(QImageReader& reader, const std::string& source, std::string* error,
+                   const std::function<QByteArray()>& encoded) {
   if (!Examine(reader, source, error)) return nullptr;
+  const QSize size = reader.size();
+  if (qint64{size.width()} * size.height() >= kDecodedWhenDrawn)
+    return std::make_shared<QtPicture>(size, encoded(), source);
   QImage image = ReadPixels(reader, source, error);
   if (image.isNull()) return nullptr;
   return std::make_shared<QtPicture>(std::move(image), source);
 }
-
-// Pictures of this many pixels and more wait to be decoded until they are drawn.
-constexpr qint64 kDecodedWhenDrawn = 512 * 1024;
 
 }  // namespace
 
@@ -84,16 +90,23 @@ QtPicture::QtPicture(const QSize& size, QByteArray encoded, std::string source)
     : PictureData(size.width(), size.height(), std::move(source)), encoded_(std::move(encoded)) {}
 
 const QImage& QtPicture::Image() const {
-  if (encoded_.isEmpty()) return image_;
-  QBuffer buffer(&encoded_);
+  if (Decoded()) return image_;
+  QByteArray encoded = encoded_;
+  QBuffer buffer(&encoded);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
   std::string error;
   if (Examine(reader, Source(), &error)) image_ = ReadPixels(reader, Source(), &error);
   // The header was read once already: only damaged pixels get here, and they show nothing.
-  if (image_.isNull()) qWarning("%s", error.c_str());
-  encoded_ = QByteArray();
+  if (image_.isNull()) {
+    failed_ = true;
+    qWarning("%s", error.c_str());
+  }
   return image_;
+}
+
+void QtPicture::ReleasePixels() const {
+  if (!encoded_.isEmpty()) image_ = QImage();
 }
 
 const QImage* ImageOf(const Picture& picture) {
@@ -106,6 +119,10 @@ bool AwaitsDecoding(const Picture& picture) {
   return own && !own->Decoded();
 }
 
+void ReleasePixels(const Picture& picture) {
+  if (const auto* own = dynamic_cast<const QtPicture*>(picture.get())) own->ReleasePixels();
+}
+
 Picture LoadPictureFile(const std::string& path, std::string* error) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) {
@@ -113,27 +130,23 @@ Picture LoadPictureFile(const std::string& path, std::string* error) {
     return Fail(path, missing ? "no such file" : file.errorString().toStdString(), error);
   }
   QImageReader reader(&file);
-  if (!Examine(reader, path, error)) return nullptr;
-  const QSize size = reader.size();
-  if (qint64{size.width()} * size.height() < kDecodedWhenDrawn) {
-    QImage image = ReadPixels(reader, path, error);
-    if (image.isNull()) return nullptr;
-    return std::make_shared<QtPicture>(std::move(image), path);
-  }
   // The file's bytes are a fraction of the pixels they make, and holding them leaves no
   // chance of the file changing before it is decoded.
-  file.seek(0);
-  return std::make_shared<QtPicture>(size, file.readAll(), path);
+  return FromReader(reader, path, error, [&file] {
+    file.seek(0);
+    return file.readAll();
+  });
 }
 
 Picture DecodePictureBytes(const std::vector<std::uint8_t>& bytes, const std::string& name,
                            std::string* error) {
-  // The bytes are only read while decoding, so they are not copied.
+  // The header is read in place; only a picture decoded later takes a copy of the bytes.
   QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
                                             static_cast<qsizetype>(bytes.size()));
   QBuffer buffer(&data);
   buffer.open(QIODevice::ReadOnly);
-  return Decode(buffer, name, error);
+  QImageReader reader(&buffer);
+  return FromReader(reader, name, error, [&data] { return QByteArray(data.data(), data.size()); });
 }
 
 }  // namespace hc::qt

@@ -23,11 +23,15 @@ class QtPicture : public PictureData {
   QtPicture(const QSize& size, QByteArray encoded, std::string source);
   // Decodes first when that is still to be done; a null image when the pixels were damaged.
   const QImage& Image() const;
-  bool Decoded() const { return encoded_.isEmpty(); }
+  bool Decoded() const { return !image_.isNull() || encoded_.isEmpty() || failed_; }
+  // Lets go of the pixels of a picture that can decode them again: drawn into the X server,
+  // a screen-sized picture need not stay in the program too.
+  void ReleasePixels() const;
 
  private:
   mutable QImage image_;
-  mutable QByteArray encoded_;
+  QByteArray encoded_;
+  mutable bool failed_ = false;
 };
 
 // The pixels of a picture, decoded now if they were not yet; null for one this backend did
@@ -35,6 +39,8 @@ class QtPicture : public PictureData {
 const QImage* ImageOf(const Picture& picture);
 // Whether the picture's pixels are still to be decoded.
 bool AwaitsDecoding(const Picture& picture);
+// QtPicture::ReleasePixels for a picture this backend decoded.
+void ReleasePixels(const Picture& picture);
 
 // An empty picture and `error` ("<source>: <reason>") when it cannot be read.
 Picture LoadPictureFile(const std::string& path, std::string* error);

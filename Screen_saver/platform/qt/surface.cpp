@@ -80,25 +80,29 @@ void Surface::PaintBands(const QRegion& dirty) {
     canvas_ = XCanvas::For(winId());
     if (!canvas_) return;
   }
-  const QImage* picture = nullptr;
-  if (!AwaitsDecoding(window_.GetPicture())) {
-    picture = ImageOf(window_.GetPicture());
-  } else if (!decode_pending_) {
-    // The face shows at once; the picture under it follows as soon as it is decoded.
-    decode_pending_ = true;
-    QTimer::singleShot(0, this, [this] {
-      decode_pending_ = false;
-      const Picture& picture = window_.GetPicture();
-      if (!ImageOf(picture)) return;
-      update(0, 0, picture->WidthPx(), picture->HeightPx());
-    });
+  const Picture& background = window_.GetPicture();
+  // The picture's pixels are needed only to send it to the server once.
+  const QImage* pixels = nullptr;
+  if (!canvas_->Holds(background)) {
+    if (!AwaitsDecoding(background)) {
+      pixels = ImageOf(background);
+    } else if (!decode_pending_) {
+      // The face shows at once; the picture under it follows as soon as it is decoded.
+      decode_pending_ = true;
+      QTimer::singleShot(0, this, [this] {
+        decode_pending_ = false;
+        const Picture& picture = window_.GetPicture();
+        if (!ImageOf(picture)) return;
+        update(0, 0, picture->WidthPx(), picture->HeightPx());
+      });
+    }
   }
   for (const QRect& r : dirty) {
     const int rows = XCanvas::BandRows(r.width());
     for (int top = r.top(); top <= r.bottom(); top += rows) {
       const QRect band(r.left(), top, r.width(), std::min(rows, r.bottom() + 1 - top));
       canvas_->Begin(band, ToQColor(window_.BackColor()));
-      canvas_->LayPicture(window_.GetPicture(), picture);
+      canvas_->LayPicture(background, pixels);
       for (const Element* e : window_.Stacking())
         if (DrawnOn(*e, nullptr) && e->Visible()) PaintInBand(*e, band);
       // Windowed elements lie above everything drawn.
@@ -108,6 +112,8 @@ void Surface::PaintBands(const QRegion& dirty) {
     }
   }
   canvas_->Flush();
+  // Held by the server, the picture is decoded again only should the server need it again.
+  if (pixels && canvas_->Holds(background)) ReleasePixels(background);
 }
 
 QImage Surface::Render(const Element& e, const QRect& area) {

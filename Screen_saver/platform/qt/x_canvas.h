@@ -34,6 +34,10 @@ class XCanvas {
 
   // Starts a band: `area` of the window, in its pixels, filled with `back`.
   void Begin(const QRect& area, const QColor& back);
+  // Whether the server has `picture` from an earlier LayPicture.
+  bool Holds(const Picture& picture) const {
+    return picture && picture.get() == laid_ && !laid_alive_.expired();
+  }
   // Lays `picture` at its own size from the window's top-left corner into the band. Its
   // `pixels` are sent to the server the first time; with none the band stays as it is.
   void LayPicture(const Picture& picture, const QImage* pixels);

@@ -142,6 +142,20 @@ TEST_F(Pictures, LargePicturesAreDecodedWhenFirstDrawn) {
   EXPECT_EQ(image->size(), QSize(1024, 512));
   EXPECT_TRUE(Near(image->pixelColor(1023, 511), kGreen));
   EXPECT_FALSE(AwaitsDecoding(waiting));
+  // Let go of, the pixels are decoded again when next asked for.
+  ReleasePixels(waiting);
+  EXPECT_TRUE(AwaitsDecoding(waiting));
+  EXPECT_TRUE(Near(ImageOf(waiting)->pixelColor(1023, 511), kGreen));
+
+  // Bytes given in memory are copied for later: the caller's may be gone by then.
+  Picture from_bytes;
+  {
+    const Bytes bytes = Encoded("BMP", 1024, 512, kYellow);
+    from_bytes = DecodePictureBytes(bytes, "bytes", &error);
+  }
+  ASSERT_TRUE(from_bytes) << error;
+  EXPECT_TRUE(AwaitsDecoding(from_bytes));
+  EXPECT_TRUE(Near(ImageOf(from_bytes)->pixelColor(0, 0), kYellow));
 
   const Picture at_once = LoadPictureFile(small, &error);
   ASSERT_TRUE(at_once) << error;
