@@ -106,7 +106,9 @@ class ClockFrames : public ::testing::TestWithParam<std::tuple<Look, DateTime>> 
   }
   void TearDown() override {
     // The window goes off screen; the clock itself stays until the app ends, as a backend
-    // may still hold on to its window.
+    // may still hold on to its window. It ticks no more: its system goes with this test.
+    clock->Timer4.SetEnabled(false);
+    clock->TimerSHOW.SetEnabled(false);
     clock->window.Hide();
     finished.push_back(std::move(clock));
     std::filesystem::remove_all(folder);

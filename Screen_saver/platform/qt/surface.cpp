@@ -17,6 +17,13 @@
 
 namespace hc::qt {
 
+namespace {
+
+// The looks kept for one element: a minute's worth of seconds, and a few more.
+constexpr std::size_t kKeptLooks = 64;
+
+}  // namespace
+
 Surface::Surface(Window& window, Element* owner, Session& session, QWidget* parent)
     : QWidget(parent), window_(window), owner_(owner), session_(session) {
   // Everything is painted here, over the whole area.
@@ -141,8 +148,8 @@ void Surface::PaintInBand(const Element& e, const QRect& band) {
     canvas_->FillQuad(OutlineOf(line), ToQColor(line.LineColor()));
     return;
   }
-  // What a tick moves mostly looks as it did: the server keeps each element's pixels and
-  // they are drawn and sent again only when its look changes.
+  // What a tick moves mostly looks as it did, or as it did a minute ago: the server keeps an
+  // element's pixels for each of its recent looks, and they are drawn and sent only once.
   std::string look = LookOf(e);
   constexpr int kKeptPixels = 256 * 256;
   if (look.empty() || whole.width() * whole.height() > kKeptPixels) {
@@ -152,14 +159,23 @@ void Surface::PaintInBand(const Element& e, const QRect& band) {
   const QPoint offset = BoundsOf(e).topLeft() - whole.topLeft();
   look += '@' + std::to_string(offset.x()) + ',' + std::to_string(offset.y()) + ' ' +
           std::to_string(whole.width()) + 'x' + std::to_string(whole.height());
-  Sprite& sprite = sprites_[&e];
-  if (!sprite.kept || sprite.look != look) {
-    if (sprite.kept) canvas_->Forget(sprite.kept);
-    sprite.kept = canvas_->Keep(Render(e, whole));
-    sprite.look = std::move(look);
+  std::vector<Sprite>& kept = sprites_[&e];
+  auto found = std::find_if(kept.begin(), kept.end(),
+                            [&look](const Sprite& sprite) { return sprite.look == look; });
+  if (found == kept.end()) {
     const auto* picture = dynamic_cast<const PictureElement*>(&e);
-    sprite.picture = picture ? picture->GetPicture() : nullptr;
+    // A seconds label comes back to each of its 60 looks: they are all kept. A picture is
+    // kept only as it is now, so that old pictures are not held for it.
+    const std::size_t room = picture ? 1 : kKeptLooks;
+    while (kept.size() >= room) {
+      canvas_->Forget(kept.back().kept);
+      kept.pop_back();
+    }
+    kept.insert(kept.begin(), Sprite{std::move(look), picture ? picture->GetPicture() : nullptr,
+                                     canvas_->Keep(Render(e, whole))});
+    found = kept.begin();
   }
+  const Sprite& sprite = *found;
   canvas_->BlendKept(sprite.kept, area.translated(-whole.topLeft()), area.topLeft());
 }
 

@@ -55,14 +55,15 @@ class Surface : public QWidget {
   Session& session_;
   ClickTracker clicks_;
   std::unique_ptr<XCanvas> canvas_;
-  // An element's pixels as the server keeps them, and the look they were drawn for.
+  // An element's pixels as the server keeps them, and the look they were drawn for; each
+  // element's recent looks, the latest first.
   struct Sprite {
     std::string look;
     // The picture the look names by its address stays alive, so no other takes that address.
     Picture picture;
     XCanvas::Kept kept = 0;
   };
-  std::unordered_map<const Element*, Sprite> sprites_;
+  std::unordered_map<const Element*, std::vector<Sprite>> sprites_;
   bool decode_pending_ = false;
   // Pixels of the layer an element is drawn into, kept from one to the next.
   std::vector<std::uint32_t> layer_pixels_;
