@@ -279,7 +279,7 @@ void XCanvas::Begin(const QRect& area, const QColor& back) {
 
 void XCanvas::LayPicture(const Picture& picture, const QImage* pixels) {
   Server& s = *server_;
-  if (picture.get() != laid_ || laid_alive_.expired()) {
+  if (!Holds(picture)) {
     s.Free(s.picture);
     laid_ = nullptr;
     if (!picture || !pixels || pixels->isNull()) return;
