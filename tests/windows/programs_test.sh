@@ -52,13 +52,16 @@ explain_failure() {
 # Starts the clock and waits for its face at the centre of the screen; $1 says which start.
 # Wine lets go of a finished program's named objects a moment after its process is gone, so
 # a clock started right after another may still find the first one's claim and end at once,
-# as a second copy should. Such a start is tried again; a clock that runs without a face is
-# a failure.
+# as a second copy should. Such a start is tried again. A clock still without a face after a
+# second wait is a failure; one that needed it is reported, as Wine's start can stall.
 start_clock() {
   local attempt
   for attempt in 1 2 3; do
     start HalvekClock.scr /s
-    wait_for face_or_gone "$proc" || break
+    if ! wait_for face_or_gone "$proc"; then
+      echo "the clock ($1) showed no face in the first wait; waiting once more"
+      wait_for face_or_gone "$proc" || break
+    fi
     if alive "$proc"; then return 0; fi
     local status=0
     wait "$proc" || status=$?
