@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 
 #include "convert.h"
 #include "model/hit_test.h"
@@ -165,10 +165,6 @@ void PaintFrame(QPainter& p, const QRect& area, const Frame& frame) {
   p.drawText(text_box, Qt::AlignCenter, caption);
 }
 
-}  // namespace hc::qt
-
-namespace hc::qt {
-
 bool CanPaintWindowed(const Element& e) {
   if (e.Container()) return false;
   switch (e.Kind()) {
@@ -191,10 +187,6 @@ void PaintWindowed(QPainter& p, const Element& e) {
     PaintContainer(p, e);
   }
 }
-
-}  // namespace hc::qt
-
-namespace hc::qt {
 
 namespace {
 
@@ -229,9 +221,8 @@ std::string LookOf(const Element& e) {
     case ElementKind::kImage: {
       const auto& p = static_cast<const PictureElement&>(e);
       // The picture is told by its object, which the caller keeps alive with the look.
-      char address[32];
-      std::snprintf(address, sizeof address, "%p", static_cast<const void*>(p.GetPicture().get()));
-      return "picture " + std::string(address) + ',' + std::to_string(p.Stretch()) + ',' +
+      const auto address = reinterpret_cast<std::uintptr_t>(p.GetPicture().get());
+      return "picture " + std::to_string(address) + ',' + std::to_string(p.Stretch()) + ',' +
              std::to_string(p.CentreFit()) + ',' + std::to_string(p.BackColor());
     }
     default:
