@@ -37,6 +37,10 @@ void Form1::Form_Load() {
     system_.EndProgram();
     return;
   }
+  // A run that ended with a background chosen but neither saved nor cancelled left the
+  // former picture kept: it goes back first, or the next choice would copy over it. A
+  // picture that cannot be put back stays kept for the next start.
+  (void)Options().RestoreKeptBackground();
   window.SetFullScreen(true);
   Timer4.SetInterval(1000);
   Timer4.SetEnabled(true);

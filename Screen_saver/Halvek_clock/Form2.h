@@ -45,6 +45,11 @@ class Form2 {
   void optPIC_Click(int Index);
   void lblCH_Click();
 
+  // Puts back the background that was in place before the user chose another, when a
+  // choice is neither saved nor cancelled yet: what Cancel does, and what a start does
+  // after a run that ended with neither.
+  FileError RestoreKeptBackground();
+
   // The font size of a digit label as the swatches show it.
   std::string SizeText(double points) const;
 

@@ -53,23 +53,28 @@ void Form2::Save() {
 
   const std::string kept = clock_.UserFiles().ForReading(kKeptBackgroundFile);
   if (!system_.FirstFile(kept).empty()) {
-    if (const FileError error = system_.RemoveFile(kept))
+    // A kept picture left behind means "not saved" to the next start, which puts it back:
+    // the dialog stays open until it is gone or the user cancels.
+    if (const FileError error = system_.RemoveFile(kept)) {
       ReportFailure(module_.MsgFileFailed, error);
+      return;
+    }
   }
   system_.EndProgram();
 }
 
 void Form2::Cancel() {
-  const std::string kept = clock_.UserFiles().ForReading(kKeptBackgroundFile);
-  if (!system_.FirstFile(kept).empty()) {
-    // The kept picture is removed only once it is back in place.
-    if (const FileError error =
-            system_.FileCopy(kept, clock_.UserFiles().ForWriting(kBackgroundFile)))
-      ReportFailure(module_.MsgFileFailed, error);
-    else if (const FileError removed = system_.RemoveFile(kept))
-      ReportFailure(module_.MsgFileFailed, removed);
-  }
+  if (const FileError error = RestoreKeptBackground()) ReportFailure(module_.MsgFileFailed, error);
   system_.EndProgram();
+}
+
+FileError Form2::RestoreKeptBackground() {
+  const std::string kept = clock_.UserFiles().ForReading(kKeptBackgroundFile);
+  if (system_.FirstFile(kept).empty()) return {};
+  // The kept picture is removed only once it is back in place.
+  if (FileError error = system_.FileCopy(kept, clock_.UserFiles().ForWriting(kBackgroundFile)))
+    return error;
+  return system_.RemoveFile(kept);
 }
 
 }  // namespace hc

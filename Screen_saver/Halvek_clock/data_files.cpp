@@ -19,6 +19,11 @@ std::string DataFiles::ForReading(const std::string& name) const {
 }
 
 std::string DataFiles::ForWriting(const std::string& name) const {
+  // A file the user keeps elsewhere through a link of their own is saved where it lives.
+  return system_.UsersFileAt(Place(name));
+}
+
+std::string DataFiles::Place(const std::string& name) const {
   const std::string own = Own(name);
   if (own.empty()) return Beside(name);
   if (!system_.FirstFile(own).empty()) return own;

@@ -26,6 +26,8 @@ class DataFiles {
 
  private:
   std::string Beside(const std::string& name) const;
+  // Where the file to write lies: the user's folder or beside the program.
+  std::string Place(const std::string& name) const;
   // The user's own copy of the file; empty when the system has no folder for the user.
   std::string Own(const std::string& name) const;
 

@@ -152,7 +152,11 @@ void frmFILE::ChooseBackground() {
     }
     const std::string kept = clock_.UserFiles().ForWriting(kKeptBackgroundFile);
     const bool had_background = !system_.FirstFile(background).empty();
-    FileError error = system_.FileCopy(had_background ? background : chosen, kept);
+    // A second choice before Save or Cancel keeps the picture kept by the first: that one
+    // is what Cancel must put back.
+    FileError error;
+    if (system_.FirstFile(kept).empty())
+      error = system_.FileCopy(had_background ? background : chosen, kept);
     if (!error) error = system_.FileCopy(chosen, clock_.UserFiles().ForWriting(kBackgroundFile));
     if (error) {
       system_.MsgBox(module_.MsgFileFailed + "\r\n" + error.message, MsgButtons::kOk,

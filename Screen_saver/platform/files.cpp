@@ -51,10 +51,6 @@ std::string Describe(const std::error_code& ec) {
   return ec.message();
 }
 
-fs::path TemporaryNameFor(const fs::path& target) {
-  return target.parent_path() / PathFromUtf8("." + Utf8Of(target.filename()) + ".tmp");
-}
-
 }  // namespace
 
 fs::path PathFromUtf8(const std::string& utf8) {
@@ -142,32 +138,6 @@ FileError WriteLines(const std::string& path, const std::vector<std::string>& li
   return WriteFileAtomically(path, bytes);
 }
 
-FileError WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  const fs::path target = PathFromUtf8(path);
-  const fs::path temporary = TemporaryNameFor(target);
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return {path + ": " + std::strerror(errno)};
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    // Closing writes what the stream still holds, and a full disk may refuse just that.
-    out.close();
-    if (!out) {
-      const std::string reason = std::strerror(errno);
-      std::error_code ignored;
-      fs::remove(temporary, ignored);
-      return {path + ": " + reason};
-    }
-  }
-  std::error_code ec;
-  fs::rename(temporary, target, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return {path + ": " + Describe(ec)};
-  }
-  return {};
-}
-
 }  // namespace hc::files
 
 namespace hc::files {
@@ -191,19 +161,6 @@ std::string FolderProblem(const std::string& folder) {
   if (!fs::is_directory(path, ec)) return folder + ": not a folder";
   fs::directory_iterator it(path, ec);
   return ec ? folder + ": " + Describe(ec) : std::string();
-}
-
-bool Writable(const std::string& folder) {
-  // Asking the file system is the only sure test (access rights, read-only mounts, ACLs):
-  // a probe file is made and removed at once.
-  const fs::path probe = PathFromUtf8(folder) / ".hc_writable_probe";
-  {
-    std::ofstream out(probe, std::ios::binary);
-    if (!out) return false;
-  }
-  std::error_code ec;
-  fs::remove(probe, ec);
-  return true;
 }
 
 FileError MakeFolder(const std::string& folder) {

@@ -33,11 +33,19 @@ FileError WriteLines(const std::string& path, const std::vector<std::string>& li
 std::vector<std::string> SubFolders(const std::string& folder);
 // Why `folder` cannot be listed; empty when it can.
 std::string FolderProblem(const std::string& folder);
-// Whether this process may make files in `folder`.
+// Whether this process may make files in `folder`; asking makes nothing there that stays.
 bool Writable(const std::string& folder);
 FileError MakeFolder(const std::string& folder);
 
-// Writes the bytes to a temporary name beside `path` and renames it over `path`.
+// Writes the bytes to a new file under a unique name beside `path`, flushes it to the disk
+// and renames it over `path`: the file is then the old one or the new one, whole, even
+// after a power cut. Nothing is ever opened through a link: one at `path` is replaced.
+// A file replaced keeps its access rights.
 FileError WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// See System::UsersFileAt. A link is followed only when it is this user's own, or when
+// whoever made it also owns what it names, so that a link planted by another account never
+// aims a write at someone else's file.
+std::string UsersFileAt(const std::string& path);
 
 }  // namespace hc::files

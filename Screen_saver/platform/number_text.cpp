@@ -40,7 +40,7 @@ std::optional<double> ParseNumber(std::string_view text, char decimal_separator)
     canonical += s[i++];
     ++digits;
   }
-  if (i < s.size() && (s[i] == decimal_separator || s[i] == '.')) {
+  if (i < s.size() && (s[i] == decimal_separator || s[i] == '.' || s[i] == ',')) {
     canonical += '.';
     ++i;
     while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {

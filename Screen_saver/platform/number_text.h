@@ -10,7 +10,8 @@
 namespace hc {
 
 // A decimal number with blanks around it allowed, an optional sign, and the user's decimal
-// separator (a point is accepted too, so files written under another locale still read).
+// separator. A point and a comma are accepted too, whatever the user's separator, so a file
+// written under another locale reads the same (number texts never group thousands).
 // Nothing when the text is no number.
 std::optional<double> ParseNumber(std::string_view text, char decimal_separator);
 // The same, rounded to a whole number (halves to even) within the 32-bit range.

@@ -34,6 +34,7 @@ class StandardFiles : public System {
     return {files::FolderProblem(folder)};
   }
   bool FolderWritable(const std::string& folder) override { return files::Writable(folder); }
+  std::string UsersFileAt(const std::string& path) override { return files::UsersFileAt(path); }
   FileError MakeFolder(const std::string& folder) override { return files::MakeFolder(folder); }
 };
 

@@ -88,6 +88,9 @@ class System {
   virtual std::vector<std::string> ListFiles(const std::string& pattern) = 0;
   // Whether files can be made in the folder.
   virtual bool FolderWritable(const std::string& folder) = 0;
+  // The file that saving the user's own file at `path` replaces: the file named by a link the
+  // user keeps there (a dotfiles folder), else `path` itself. Writes replace a link itself.
+  virtual std::string UsersFileAt(const std::string& path) = 0;
   // Makes the folder and the folders above it that are missing.
   virtual FileError MakeFolder(const std::string& folder) = 0;
   // The user's own folder for the program's settings and pictures, used when the program's

@@ -145,9 +145,10 @@ TEST_F(Dialog, SaveKeepsTheNewBackgroundAndCancelPutsTheOldOneBack) {
   for (const bool save : {true, false}) {
     system.ended = false;
     clock.reset();
+    Configure();
+    // As the file manager leaves them after a choice.
     PutFile("Halvek_Clock_bg.jpg", "new");
     PutFile("Halvek_Clock_tmp.jpg", "old");
-    Configure();
     pump.Click(Options().cmdOK(save ? 0 : 1));
     EXPECT_TRUE(system.ended);
     EXPECT_EQ(ReadFile("Halvek_Clock_bg.jpg"), save ? "new" : "old");

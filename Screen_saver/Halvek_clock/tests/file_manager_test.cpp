@@ -149,6 +149,74 @@ TEST_F(FileManager, ABackgroundIsCopiedBesideTheProgramAndTheOldOneKept) {
   EXPECT_FALSE(Exists("Halvek_Clock_tmp.jpg"));
 }
 
+// Each way a run with a new background chosen can end: the user's former picture is the
+// background afterwards, unless the choice was saved.
+TEST_F(FileManager, ABackgroundNeitherSavedNorCancelledIsPutBack) {
+  struct Case {
+    const char* name;
+    std::function<void()> end;
+    bool saved;
+  };
+  const Case cases[] = {
+      {"Save", [&] { pump.Click(Options().cmdOK(0)); }, true},
+      {"Cancel", [&] { pump.Click(Options().cmdOK(1)); }, false},
+      {"a signal", [&] { pump.EndRequest(); }, false},
+      // Killed outright: the next start puts it back before anything else.
+      {"killed", [&] { Start(); }, false},
+  };
+  for (const Case& k : cases) {
+    system.ended = false;
+    system.command_line = "/c";
+    std::string settings = kDefaultFile;
+    settings.replace(settings.find("Back=0"), 6, "Back=1");
+    PutSettings(settings);
+    PutFile("Halvek_Clock_bg.jpg", Gif(10, 10));
+    Start();
+    ASSERT_EQ(Options().chkBG(0).Value(), 1);
+    // Two choices before the end: the first one's kept picture is the one to put back.
+    for (const char* name : {"a.gif", "b.bmp"}) {
+      Open([&] { pump.Click(Options().lblCH); },
+           [&](frmFILE& f) {
+             Pick(f, "pics", name);
+             pump.Click(f.cmdОК);
+           });
+    }
+    ASSERT_EQ(ReadFile("Halvek_Clock_tmp.jpg"), Gif(10, 10)) << k.name;
+    k.end();
+    EXPECT_EQ(ReadFile("Halvek_Clock_bg.jpg"), k.saved ? ReadFile("pics/b.bmp") : Gif(10, 10))
+        << k.name;
+    EXPECT_FALSE(Exists("Halvek_Clock_tmp.jpg")) << k.name;
+    if (std::string(k.name) == "killed") {
+      ASSERT_TRUE(clock->window.GetPicture());
+      EXPECT_EQ(clock->window.GetPicture()->WidthPx(), 10) << "the former picture is shown";
+      EXPECT_FALSE(system.ended);
+    } else {
+      EXPECT_TRUE(system.ended) << k.name;
+    }
+  }
+}
+
+TEST_F(FileManager, SaveThatCannotRemoveTheKeptPictureSaysSoAndStaysOpen) {
+  PutFile("Halvek_Clock_bg.jpg", Gif(10, 10));
+  pump.Click(Options().chkBG(0));
+  Open([&] { pump.Click(Options().lblCH); },
+       [&](frmFILE& f) {
+         Pick(f, "pics", "a.gif");
+         pump.Click(f.cmdОК);
+       });
+  system.read_only_paths = {Path("Halvek_Clock_tmp.jpg")};
+  pump.Click(Options().cmdOK(0));
+  ASSERT_EQ(system.messages.size(), 1u);
+  EXPECT_NE(system.messages[0].text.find("Halvek_Clock_tmp.jpg"), std::string::npos);
+  EXPECT_FALSE(system.ended) << "a kept picture left behind would be put back at the next start";
+  EXPECT_TRUE(Options().window.Visible());
+  system.read_only_paths.clear();
+  pump.Click(Options().cmdOK(0));
+  EXPECT_TRUE(system.ended);
+  EXPECT_FALSE(Exists("Halvek_Clock_tmp.jpg"));
+  EXPECT_EQ(ReadFile("Halvek_Clock_bg.jpg"), Gif(49, 49));
+}
+
 TEST_F(FileManager, TheFirstBackgroundGoesIntoBothFilesAndTheCurrentOneCopiesNothing) {
   Open([&] { pump.Click(Options().lblCH); },
        [&](frmFILE& f) {

@@ -182,6 +182,33 @@ TEST_F(SettingsFile, ACommaLocaleReadsAndWritesDecimalCommas) {
   EXPECT_EQ(lines[10], "HSize=20,25");
 }
 
+TEST_F(SettingsFile, AFileSavedUnderOneLocaleKeepsItsDecimalsUnderTheOther) {
+  struct Case {
+    const char* name;
+    char written, read;
+  };
+  for (const Case& k :
+       {Case{"comma file, point locale", ',', '.'}, Case{"point file, comma locale", '.', ','}}) {
+    const std::string mark(1, k.written);
+    PutSettings("ViewTime=0" + mark + "5\r\nShapeWidth=0\r\nPicCenter=" + folder.string() +
+                "/\r\nSlideShowTime=1" + mark +
+                "5\r\nLocalisation=1\r\nBack=0\r\nHColor=255\r\n"
+                "MColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=20" +
+                mark + "25\r\nFName=Tahoma\r\nClock2=0\r\n");
+    system.decimal_separator = k.read;
+    Form1& c = Start();
+    EXPECT_EQ(c.module.ViewTime, 0.5f) << k.name;
+    EXPECT_EQ(c.module.SlideShowTime, 1.5f) << k.name << ": the slide show would be lost";
+    EXPECT_EQ(c.lblS(2).GetFont().Size(), 20.25) << k.name;
+    // Saved again, the values come back in the reader's own separator.
+    Options().cmdOK_Click(0);
+    const std::string again(1, k.read);
+    EXPECT_NE(Settings().find("SlideShowTime=1" + again + "5\r\n"), std::string::npos)
+        << k.name << "\n"
+        << Settings();
+  }
+}
+
 TEST_F(SettingsFile, TheDefaultWriterTakesTheColoursAndFontFromTheTable) {
   Module1 m;
   m.IniValue = DefaultIniTable();

@@ -63,6 +63,40 @@ TEST_F(UserFiles, TheUsersOwnFileIsReadFirstAndSavedWhereItWasRead) {
   EXPECT_EQ(Settings(), "ViewTime=0\r\nShapeWidth=0\r\n") << "the copy beside is untouched";
 }
 
+// Settings and a background kept in a dotfiles folder through links of the user's own: Save,
+// a background choice and Cancel each replace the file a link names, and the links stay.
+TEST_F(UserFiles, FilesKeptElsewhereThroughTheUsersLinksStayWhereTheyLive) {
+  namespace fs = std::filesystem;
+  const fs::path dotfiles = own / "dotfiles";
+  fs::create_directories(dotfiles);
+  std::ofstream(dotfiles / "hc.ini", std::ios::binary) << kDefaultFile;
+  std::ofstream(dotfiles / "bg.gif", std::ios::binary) << Gif(10, 10);
+  PutFile("pics/new.gif", Gif(20, 20));
+  fs::create_symlink(dotfiles / "hc.ini", folder / "Halvek_Clock.ini");
+  fs::create_symlink(dotfiles / "bg.gif", folder / "Halvek_Clock_bg.jpg");
+
+  for (const int button : {1, 0}) {  // Cancel, then Save
+    system.ended = false;
+    system.command_line = "/c";
+    Start();
+    if (!Options().chkBG(0).Value()) pump.Click(Options().chkBG(0));
+    system.modal_script = [&](Window&) {
+      Files().Dir1.SetPath(Path("pics"));
+      Files().File1.SetFileName("new.gif");
+      pump.Click(Files().File1);
+      pump.Click(Files().cmdОК);
+    };
+    pump.Click(Options().lblCH);
+    EXPECT_EQ(ReadFileAt(dotfiles / "bg.gif"), Gif(20, 20)) << button;
+    pump.Click(Options().cmdOK(button));
+    ASSERT_TRUE(system.ended);
+    EXPECT_EQ(ReadFileAt(dotfiles / "bg.gif"), button == 0 ? Gif(20, 20) : Gif(10, 10)) << button;
+    for (const char* name : {"Halvek_Clock.ini", "Halvek_Clock_bg.jpg"})
+      EXPECT_TRUE(fs::is_symlink(folder / name)) << name << " after " << button;
+  }
+  EXPECT_NE(ReadFileAt(dotfiles / "hc.ini").find("Back=1"), std::string::npos);
+}
+
 TEST_F(UserFiles, ABackgroundChosenUnderAReadOnlyFolderGoesToTheUsersFolder) {
   PutFile("Halvek_Clock_bg.jpg", Gif(10, 10));
   PutFile("pics/new.gif", Gif(20, 20));

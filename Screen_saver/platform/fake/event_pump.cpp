@@ -75,6 +75,13 @@ void EventPump::Click(Element& element) {
   delivery_.Click(element);
 }
 
+void EventPump::EndRequest() {
+  std::vector<Window*> windows;
+  for (const auto& w : watches_) windows.push_back(&w->window);
+  delivery_.EndRequest(windows);
+  system_.EndProgram();
+}
+
 void EventPump::Resize(Window& window, double width, double height) {
   delivery_.Resize(window, width, height);
 }

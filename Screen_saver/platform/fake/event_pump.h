@@ -31,6 +31,9 @@ class EventPump {
   void Click(Element& element);
   // The window's host resizes it to `width` x `height` twips.
   void Resize(Window& window, double width, double height);
+  // The system asks the program to end (a signal): the windows close as a backend closes
+  // them, then the program ends.
+  void EndRequest();
   // Input stops, as in a window a screensaver host owns.
   void RefuseInput() { delivery_.SetInputAccepted(false); }
 

@@ -1,6 +1,8 @@
 #include "host.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -116,12 +118,46 @@ std::string UserConfigFolder(const char* xdg_config_home, const std::string& hom
   return home + "/.config/" + program;
 }
 
+std::string DisplayName(const LockPlace& place) {
+  std::string name;
+  if (place.display && *place.display) {
+    name = place.display;
+    const auto colon = name.rfind(':');
+    const auto dot = name.find('.', colon == std::string::npos ? 0 : colon);
+    if (colon != std::string::npos && dot != std::string::npos) name.erase(dot);
+  } else if (place.wayland_display && *place.wayland_display) {
+    name = place.wayland_display;
+  } else {
+    name = "none";
+  }
+  return name;
+}
+
 std::string InstanceLockPath(const std::string& program_file, unsigned uid,
-                             const char* runtime_dir) {
-  std::string name = fs::path(program_file).filename().string();
-  if (name.empty()) name = "program";
-  const std::string folder = runtime_dir && *runtime_dir ? runtime_dir : "/tmp";
-  return folder + "/" + name + "-" + std::to_string(uid) + ".lock";
+                             const LockPlace& place) {
+  std::string program = fs::path(program_file).filename().string();
+  if (program.empty()) program = "program";
+  std::string folder;
+  if (place.runtime_dir && place.runtime_dir[0] == '/') {
+    folder = place.runtime_dir;
+  } else if (place.cache_home && place.cache_home[0] == '/') {
+    folder = std::string(place.cache_home) + "/" + program;
+  } else if (!place.home.empty()) {
+    folder = place.home + "/.cache/" + program;
+  } else {
+    return "";
+  }
+  // The display goes into a file name: anything but plain characters becomes "_".
+  std::string display = DisplayName(place);
+  for (char& c : display)
+    if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-') c = '_';
+  return folder + "/" + program + "-" + std::to_string(uid) + "-" + display + ".lock";
+}
+
+LockPlace LockPlaceFromEnvironment() {
+  const char* home = std::getenv("HOME");
+  return {std::getenv("XDG_RUNTIME_DIR"), std::getenv("XDG_CACHE_HOME"), home ? home : "",
+          std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY")};
 }
 
 }  // namespace hc::host

@@ -36,8 +36,25 @@ std::string ChooseSystemFolder(const std::string& home,
 std::string UserConfigFolder(const char* xdg_config_home, const std::string& home,
                              const std::string& program);
 
-// The per-user lock file of a program: in the runtime folder when there is one, else /tmp.
-std::string InstanceLockPath(const std::string& program_file, unsigned uid,
-                             const char* runtime_dir);
+// Where the one-clock-per-display lock lives, from the environment.
+struct LockPlace {
+  const char* runtime_dir = nullptr;      // XDG_RUNTIME_DIR
+  const char* cache_home = nullptr;       // XDG_CACHE_HOME
+  std::string home;                       // HOME
+  const char* display = nullptr;          // DISPLAY
+  const char* wayland_display = nullptr;  // WAYLAND_DISPLAY
+};
+
+// The display a clock shows on, as one name: the X display without its screen number
+// (":0.1" is ":0"), else the Wayland display, else "none".
+std::string DisplayName(const LockPlace& place);
+
+// The lock file of a program for one user and one display, in a folder only that user
+// may write: the runtime folder when there is one, else the program's folder in the
+// user's cache. Empty when there is neither.
+std::string InstanceLockPath(const std::string& program_file, unsigned uid, const LockPlace& place);
+
+// The place the running program's environment gives.
+LockPlace LockPlaceFromEnvironment();
 
 }  // namespace hc::host

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -46,8 +47,12 @@ std::string LinuxSystem::ProgramFolder() {
 }
 
 bool LinuxSystem::AnotherInstance() {
-  return !lock_.Acquire(
-      host::InstanceLockPath(host::ProgramFile(), ::getuid(), std::getenv("XDG_RUNTIME_DIR")));
+  const host::LockPlace place = host::LockPlaceFromEnvironment();
+  if (lock_.Acquire(host::InstanceLockPath(host::ProgramFile(), ::geteuid(), place))) return false;
+  // Ending silently would look like a clock that never started.
+  std::fprintf(stderr, "HalvekClock: another clock runs on this display (%s); this one ends.\n",
+               host::DisplayName(place).c_str());
+  return true;
 }
 
 std::string LinuxSystem::DriveOf(const std::string& path) {

@@ -33,6 +33,11 @@ void Delivery::CloseRequest(Window& window) const {
   if (Accepting() && window.on_close_request) window.on_close_request();
 }
 
+void Delivery::EndRequest(const std::vector<Window*>& windows) const {
+  for (auto it = windows.rbegin(); it != windows.rend() && Open(); ++it)
+    if ((*it)->Visible() && (*it)->on_close_request) (*it)->on_close_request();
+}
+
 void Delivery::Click(Element& element) const {
   if (Accepting()) element.UserClick();
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "window.h"
 
@@ -32,6 +33,11 @@ class Delivery {
   void Tick(const Timer& timer) const;
   void MouseMove(Window& window) const;
   void CloseRequest(Window& window) const;
+  // The system asks the program to end (a signal, the user's session ending): each shown
+  // window, the last attached first, is closed as by its own close control, so a dialog
+  // puts back what it changed as Cancel does. The caller then ends the program. Taken
+  // even while input is off: it is no input of the user's.
+  void EndRequest(const std::vector<Window*>& windows) const;
   // A user's click on an element.
   void Click(Element& element) const;
   void Edit(TextBox& box, std::string text) const;

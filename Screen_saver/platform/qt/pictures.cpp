@@ -1,11 +1,18 @@
 #include "pictures.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 
+#include "files.h"
 #include "picture_memory.h"
 
 namespace hc::qt {
@@ -124,10 +131,19 @@ void ReleasePixels(const Picture& picture) {
 }
 
 Picture LoadPictureFile(const std::string& path, std::string* error) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) {
-    const bool missing = !file.exists();
-    return Fail(path, missing ? "no such file" : file.errorString().toStdString(), error);
+  // The name goes to the system byte for byte: a name that is no valid UTF-8 opens like
+  // any other. Not waiting keeps a planted pipe from holding the clock up.
+  const int fd = ::open(files::PathFromUtf8(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return Fail(path, errno == ENOENT ? "no such file" : std::strerror(errno), error);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return Fail(path, "not a file", error);
+  }
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return Fail(path, file.errorString().toStdString(), error);
   }
   QImageReader reader(&file);
   // The file's bytes are a fraction of the pixels they make, and holding them leaves no

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "display_check.h"
 #include "host_window.h"
 #include "linux/host_window_args.h"
 #include "qt_system.h"
@@ -34,6 +35,20 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
   return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>{};
 }
 
+// Without a display the toolkit would abort with a core dump. A run that shows nothing goes
+// on without a screen; any other ends with the reason and status 1.
+bool PrepareDisplay(int argc, char** argv) {
+  const std::string reason = NoDisplayReason();
+  if (reason.empty()) return true;
+  if (ShowsNothing(ProgramArguments(argc, argv))) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    return true;
+  }
+  const std::string program = argc > 0 ? std::string(argv[0]) : "HalvekClock";
+  std::fprintf(stderr, "%s: %s\n", program.substr(program.rfind('/') + 1).c_str(), reason.c_str());
+  std::exit(1);
+}
+
 }  // namespace
 
 struct App::Impl {
@@ -41,11 +56,12 @@ struct App::Impl {
       : args(Copy(argc_in, argv_in)),
         pointers(Pointers(args)),
         argc(argc_in),
+        display_ready(PrepareDisplay(argc_in, argv_in)),
         application(argc, pointers.data()),
         arguments(ProgramArguments(argc, pointers.data())),
         request(host::TakeHostWindowArguments(arguments, std::getenv("XSCREENSAVER_WINDOW"))),
         system(session, arguments),
-        term_signal([this] { session.End(); }) {
+        term_signal([this] { session.EndRequest(); }) {
     if (request.hosted && request.error.empty()) {
       if (auto host = HostWindow::Open(request.window, &request.error))
         session.HostIn(std::move(host));
@@ -67,6 +83,7 @@ struct App::Impl {
   std::vector<std::string> args;
   std::vector<char*> pointers;
   int argc;
+  bool display_ready;
   QApplication application;
   Session session;
   // What is left of the arguments once the host's are taken out.

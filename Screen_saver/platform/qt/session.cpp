@@ -47,6 +47,13 @@ void Session::End() {
   QCoreApplication::exit(0);
 }
 
+void Session::EndRequest() {
+  std::vector<Window*> windows;
+  for (const auto& v : views_) windows.push_back(&v->Model());
+  delivery_.EndRequest(windows);
+  End();
+}
+
 void Session::WaitWhileShown(const Window& window) {
   if (ended_ || !window.Visible()) return;
   QEventLoop loop;

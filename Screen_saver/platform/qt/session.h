@@ -32,6 +32,9 @@ class Session {
   // Hides every window, stops every timer and leaves every event loop; from then on no
   // event reaches the model.
   void End();
+  // The system asks the program to end: its windows close as their close controls would,
+  // then it ends.
+  void EndRequest();
 
   // From now on the full-screen window lives in a screensaver host's window, follows its
   // size and takes no input; the program ends when the host's window goes away.

@@ -9,6 +9,7 @@ namespace hc::qt {
 namespace {
 
 int g_pair[2] = {-1, -1};
+constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 void OnSignal(int) {
   const char byte = 1;
@@ -29,11 +30,11 @@ TermSignal::TermSignal(std::function<void()> on_signal) : on_signal_(std::move(o
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  ::sigaction(SIGTERM, &action, nullptr);
+  for (const int signal : kSignals) ::sigaction(signal, &action, nullptr);
 }
 
 TermSignal::~TermSignal() {
-  ::signal(SIGTERM, SIG_DFL);
+  for (const int signal : kSignals) ::signal(signal, SIG_DFL);
   notifier_.reset();
   for (int& fd : g_pair) {
     if (fd >= 0) ::close(fd);

@@ -1,6 +1,7 @@
 #pragma once
-// SIGTERM, as a screensaver host sends it to end a hack, ends the program cleanly: the
-// signal handler only writes a byte, and the event loop does the rest.
+// SIGTERM (a screensaver host ending a hack, a logout), SIGINT and SIGHUP (the terminal
+// gone) end the program cleanly: the signal handler only writes a byte, and the event
+// loop does the rest.
 
 #include <QSocketNotifier>
 #include <functional>

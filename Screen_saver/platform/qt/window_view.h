@@ -28,6 +28,7 @@ class WindowView : public QObject, public ViewSync {
   ~WindowView() override;
 
   const Window& Model() const { return window_; }
+  Window& Model() { return window_; }
   QWidget* Widget() const { return top_.get(); }
   // The program ended: hide at once and stop every timer.
   void Shut();

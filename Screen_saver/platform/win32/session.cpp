@@ -71,6 +71,13 @@ void Session::End() {
   PostQuitMessage(0);
 }
 
+void Session::EndRequest() {
+  std::vector<Window*> windows;
+  for (const auto& v : views_) windows.push_back(&v->Model());
+  delivery_.EndRequest(windows);
+  End();
+}
+
 void Session::Later(std::function<void()> work) {
   later_.push_back(std::move(work));
   if (!wake_posted_)

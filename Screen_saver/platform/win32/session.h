@@ -32,6 +32,9 @@ class Session {
   // Hides every window, stops every timer and leaves every loop; from then on no event
   // reaches the model.
   void End();
+  // The system asks the program to end: its windows close as their close controls would,
+  // then it ends.
+  void EndRequest();
 
   // Runs `work` once the message being handled is done (a list rebuilt under the item
   // just clicked would pull it away from the control).

@@ -106,6 +106,9 @@ LRESULT Surface::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       // The window stays unless its close handler hides it.
       if (!owner_) events_.SurfaceClose();
       return 0;
+    case WM_ENDSESSION:
+      if (wparam && !owner_) events_.SurfaceSessionEnding();
+      return 0;
     case WM_COMMAND:
       if (lparam) events_.SurfaceCommand(reinterpret_cast<HWND>(lparam), HIWORD(wparam));
       return 0;

@@ -22,6 +22,8 @@ class SurfaceEvents {
   virtual void SurfaceClick(Element& e) = 0;
   // The window's own close control.
   virtual void SurfaceClose() = 0;
+  // The user's session is ending and the program with it.
+  virtual void SurfaceSessionEnding() = 0;
   // A control on this surface notified its parent (WM_COMMAND).
   virtual void SurfaceCommand(HWND control, int code) = 0;
   // The brush for a control on this surface, or null for the system's.

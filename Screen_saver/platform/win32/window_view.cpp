@@ -202,6 +202,10 @@ void WindowView::SurfaceClose() {
   session_.Deliver().CloseRequest(window_);
 }
 
+void WindowView::SurfaceSessionEnding() {
+  session_.EndRequest();
+}
+
 void WindowView::SurfaceCommand(HWND control, int code) {
   if (Element* e = ElementOf(control); e && controls_.count(e))
     ControlNotified(

@@ -40,6 +40,7 @@ class WindowView : public ViewSync, public SurfaceEvents {
   void SurfaceMouseMove() override;
   void SurfaceClick(Element& e) override;
   void SurfaceClose() override;
+  void SurfaceSessionEnding() override;
   void SurfaceCommand(HWND control, int code) override;
   HBRUSH SurfaceControlColours(HWND control, HDC dc) override;
   void SurfaceTimer(UINT_PTR id) override;

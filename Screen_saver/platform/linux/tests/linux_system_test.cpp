@@ -1,9 +1,11 @@
 // What Linux answers without a toolkit: mounts as drives, the screensaver folder, the
 // per-user claim, starting programs and the program's own folder.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -114,13 +116,37 @@ int InChild(Body body) {
 
 class Instance : public ::testing::Test {
  protected:
-  void SetUp() override { ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1); }
+  void SetUp() override {
+    ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    ::setenv("DISPLAY", ":7", 1);
+  }
   void TearDown() override {
     ::unsetenv("XDG_RUNTIME_DIR");
+    ::unsetenv("DISPLAY");
     fs::remove_all(runtime);
   }
   std::string LockPath() const {
-    return host::InstanceLockPath(host::ProgramFile(), ::getuid(), runtime.c_str());
+    return host::InstanceLockPath(host::ProgramFile(), ::geteuid(),
+                                  host::LockPlaceFromEnvironment());
+  }
+  // Holds the lock at `path` in a child process until the returned process is killed;
+  // `planted` locks whatever is there, as another account's program could.
+  static pid_t HoldInChild(const std::string& path, bool planted = false) {
+    int ready[2];
+    if (::pipe(ready) != 0) return -1;
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+      const int fd = planted ? ::open(path.c_str(), O_RDWR) : LockFile(path.c_str());
+      const char held = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 'y' : 'n';
+      (void)!::write(ready[1], &held, 1);
+      ::pause();
+      ::_exit(0);
+    }
+    char held = 0;
+    const bool told = ::read(ready[0], &held, 1) == 1;
+    ::close(ready[0]);
+    ::close(ready[1]);
+    return told && held == 'y' ? holder : -1;
   }
   const std::string runtime = fake::FreshTestFolder("hc_runtime_").string();
 };
@@ -148,25 +174,67 @@ TEST_F(Instance, AnotherProcessSeesTheClaimWhileThisOneRuns) {
 }
 
 TEST_F(Instance, ClaimOfAKilledRunIsFree) {
-  const std::string path = LockPath();
-  int ready[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  const pid_t holder = ::fork();
-  if (holder == 0) {
-    const char held = LockFile(path.c_str()) >= 0 ? 'y' : 'n';
-    (void)!::write(ready[1], &held, 1);
-    ::pause();
-    ::_exit(0);
-  }
-  char held = 0;
-  ASSERT_EQ(::read(ready[0], &held, 1), 1);
-  ASSERT_EQ(held, 'y');
+  const pid_t holder = HoldInChild(LockPath());
+  ASSERT_GT(holder, 0);
   EXPECT_TRUE(BareLinuxSystem().AnotherInstance());
   ::kill(holder, SIGKILL);
   Reap(holder);
-  ::close(ready[0]);
-  ::close(ready[1]);
   EXPECT_FALSE(BareLinuxSystem().AnotherInstance());
+}
+
+// One clock per display: a clock on another display does not count, one on another screen
+// of the same display does.
+TEST_F(Instance, ClocksAreCountedPerDisplay) {
+  struct Case {
+    const char* held_on;
+    const char* started_on;
+    bool counted;
+  };
+  for (const Case& k : {Case{":7", ":8", false}, Case{":7.0", ":7.1", true},
+                        Case{"host:7", "host:7.0", true}, Case{":7", ":7", true}}) {
+    ::setenv("DISPLAY", k.held_on, 1);
+    const pid_t holder = HoldInChild(LockPath());
+    ASSERT_GT(holder, 0) << k.held_on;
+    ::setenv("DISPLAY", k.started_on, 1);
+    EXPECT_EQ(BareLinuxSystem().AnotherInstance(), k.counted) << k.held_on << " " << k.started_on;
+    ::kill(holder, SIGKILL);
+    Reap(holder);
+  }
+}
+
+// Another account cannot keep this user's clock away: a lock file it owns, or a link in
+// the lock's place, claims nothing (the clock runs), and what the link names is untouched.
+TEST_F(Instance, ALockFileThisUserDoesNotOwnNeverCounts) {
+  const std::string path = LockPath();
+  const fs::path named = fs::path(runtime) / "named";
+  struct Case {
+    const char* name;
+    std::function<void()> plant;
+  };
+  const Case cases[] = {
+      {"another user's file",
+       [&] {
+         std::ofstream(path) << "";
+         ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+       }},
+      {"a link",
+       [&] {
+         std::ofstream(named) << "keep";
+         fs::create_symlink(named, path);
+       }},
+  };
+  if (::geteuid() != 0) GTEST_SKIP() << "another account's file needs root to make";
+  for (const Case& k : cases) {
+    fs::remove(path);
+    k.plant();
+    // The planter holds it as well as anyone can.
+    const pid_t holder = HoldInChild(path, true);
+    ASSERT_GT(holder, 0) << k.name;
+    EXPECT_FALSE(BareLinuxSystem().AnotherInstance()) << k.name;
+    ::kill(holder, SIGKILL);
+    Reap(holder);
+  }
+  EXPECT_EQ(Contents(named.string()), "keep");
 }
 
 TEST(UserFolder, ConfigHomeWhenAbsoluteElseTheHomesConfigFolder) {
@@ -227,12 +295,29 @@ TEST(HostWindow, TheHostsArgumentsAreTakenOutAndNameTheWindow) {
   }
 }
 
-TEST(LockPath, RuntimeFolderOrTmpAndTheUser) {
-  EXPECT_EQ(host::InstanceLockPath("/opt/hc/HalvekClock", 1000, "/run/user/1000"),
-            "/run/user/1000/HalvekClock-1000.lock");
-  EXPECT_EQ(host::InstanceLockPath("/opt/hc/HalvekClock", 1001, nullptr),
-            "/tmp/HalvekClock-1001.lock");
-  EXPECT_EQ(host::InstanceLockPath("/opt/hc/HalvekClock", 1001, ""), "/tmp/HalvekClock-1001.lock");
+TEST(LockPath, AFolderOnlyTheUserWritesTheUserAndTheDisplay) {
+  struct Case {
+    host::LockPlace place;
+    const char* path;
+  };
+  const Case cases[] = {
+      {{"/run/user/1000", "/c", "/home/u", ":0", nullptr},
+       "/run/user/1000/HalvekClock-1000-_0.lock"},
+      // Never a folder every account may write, such as /tmp.
+      {{nullptr, nullptr, "/home/u", ":0.1", nullptr},
+       "/home/u/.cache/HalvekClock/HalvekClock-1000-_0.lock"},
+      {{"", "/c", "/home/u", "remote:10.0", nullptr},
+       "/c/HalvekClock/HalvekClock-1000-remote_10.lock"},
+      {{"relative", "relative", "/home/u", nullptr, "wayland-1"},
+       "/home/u/.cache/HalvekClock/HalvekClock-1000-wayland-1.lock"},
+      {{"/run/user/1000", nullptr, "", "", ""}, "/run/user/1000/HalvekClock-1000-none.lock"},
+      {{nullptr, nullptr, "", ":0", nullptr}, ""},
+      // A display name cannot lead out of the folder.
+      {{"/r", nullptr, "", "../../etc/x:0", nullptr}, "/r/HalvekClock-1000-.._.._etc_x_0.lock"},
+  };
+  for (const Case& k : cases)
+    EXPECT_EQ(host::InstanceLockPath("/opt/hc/HalvekClock", 1000, k.place), k.path)
+        << (k.place.display ? k.place.display : "-");
 }
 
 class Programs : public ::testing::Test {

@@ -5,6 +5,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <csignal>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "qt_fixture.h"
@@ -140,6 +143,24 @@ TEST_F(Events, CloseControlAsksTheWindowAndOtherwiseIsIgnored) {
   EXPECT_EQ(heard, std::vector<std::string>{"close"});
   EXPECT_FALSE(view->isVisible());
 }
+
+// A signal to end (a screensaver host, a logout, the terminal gone) closes the shown windows
+// as their close controls would, so a dialog cancels what it changed, and then ends.
+class EndSignal : public Events, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EndSignal, ClosesTheShownWindowsThenEnds) {
+  Window hidden{"Hidden"};
+  hidden.on_close_request = [this] { heard.push_back("hidden closed"); };
+  app.Attach(hidden);
+  window.on_close_request = [this] { heard.push_back("close"); };
+  Open();
+  ::raise(GetParam());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return app.GetSystem().Ended(); }, 5000));
+  EXPECT_EQ(heard, std::vector<std::string>{"close"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, EndSignal, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const auto& info) { return std::string(sigabbrev_np(info.param)); });
 
 TEST_F(Events, TimerTicksWhileRunningAndItsHandlerMayStopIt) {
   Timer& timer = window.Add<Timer>("timer");

@@ -3,11 +3,15 @@
 
 #include "pictures.h"
 
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <fstream>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "qt_fixture.h"
@@ -99,6 +103,8 @@ TEST_F(Pictures, ToldByContentWhateverTheName) {
       {"bmp.jpg", Encoded("BMP", 5, 3, kYellow), 5, 3, kYellow},
       {"gif.bmp", Gif(1, 1, false), 1, 1, kRed},
       {"animated.jpg", Gif(1, 1, true), 1, 1, kRed},
+      // A name made under another encoding: its bytes are no valid UTF-8.
+      {"\xe9t\xe9.gif", Gif(1, 1, false), 1, 1, kRed},
       // Screen-sized pictures are decoded into memory of their own.
       {"screen.jpg", Encoded("JPEG", 1920, 1080, kGreen), 1920, 1080, kGreen},
       {"screen.bmp", Encoded("BMP", 1920, 1080, kYellow), 1920, 1080, kYellow},
@@ -223,12 +229,20 @@ TEST_F(Pictures, DamagedPicturesDecodeWithinTheLimitsOrAreRefused) {
   }
 }
 
-TEST_F(Pictures, AFolderUnderAPictureNameIsRefused) {
-  const std::string path = folder.path().toStdString() + "/slide.gif";
-  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path)));
-  std::string error;
-  EXPECT_FALSE(app.GetSystem().LoadPicture(path, &error));
-  EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << error;
+TEST_F(Pictures, NoFileUnderAPictureNameIsRefusedAtOnce) {
+  const std::string base = folder.path().toStdString();
+  const std::pair<std::string, std::function<bool(const std::string&)>> makers[] = {
+      {"folder", [](const std::string& p) { return QDir().mkpath(QString::fromStdString(p)); }},
+      // Opened as a file, a pipe with no writer would hold the clock up for good.
+      {"pipe", [](const std::string& p) { return ::mkfifo(p.c_str(), 0600) == 0; }},
+  };
+  for (const auto& [kind, make] : makers) {
+    const std::string path = base + "/" + kind + ".gif";
+    ASSERT_TRUE(make(path)) << kind;
+    std::string error;
+    EXPECT_FALSE(app.GetSystem().LoadPicture(path, &error)) << kind;
+    EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << error;
+  }
 }
 
 }  // namespace

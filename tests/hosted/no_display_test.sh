@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The clock with no display to show on: the preview mode still writes a missing settings
+# file and ends with status 0; every mode that shows something ends with a one-line reason
+# and status 1, never an abort. A second clock on one display says why it ends.
+# Usage: no_display_test.sh PROGRAM   (needs Xvfb)
+set -euo pipefail
+program=$(realpath "$1")
+# shellcheck source=checks.sh
+source "$(dirname "$(realpath "$0")")/checks.sh"
+
+cp "$program" "$work/HalvekClock"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+# Runs the clock with the display named in $1 ("" for none) and the arguments after it;
+# sets `status` and `said` (standard error).
+run() {
+  local display=$1
+  shift
+  status=0
+  if [ -n "$display" ]; then
+    said=$(DISPLAY=$display timeout 20 "$work/HalvekClock" "$@" 2>&1 >/dev/null) || status=$?
+  else
+    said=$(env -u DISPLAY timeout 20 "$work/HalvekClock" "$@" 2>&1 >/dev/null) || status=$?
+  fi
+}
+
+# 1. The preview mode shows nothing: it writes the missing settings file and ends.
+for display in "" ":999"; do
+  rm -f "$work/Halvek_Clock.ini"
+  run "$display" /p
+  [ "$status" -eq 0 ] || fail "/p with display '$display' ended with $status: $said"
+  [ "$(wc -l <"$work/Halvek_Clock.ini")" -eq 13 ] || fail "/p with display '$display' wrote no settings"
+done
+
+# 2. The modes that show something say why they cannot, in one line, and end with 1.
+for display in "" ":999"; do
+  for mode in /s /c "" /S; do
+    run "$display" $mode
+    [ "$status" -eq 1 ] || fail "'$mode' with display '$display' ended with $status: $said"
+    [ "$(printf '%s\n' "$said" | wc -l)" -eq 1 ] || fail "'$mode' said more than one line: $said"
+    grep -q "display" <<<"$said" || fail "'$mode' gave no reason: $said"
+  done
+done
+
+# 3. A second clock on the same display ends at once with status 0, and says why.
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+wait_for test -s "$work/display" || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
+number=$(cat "$work/display")
+DISPLAY=:$number "$work/HalvekClock" /s >/dev/null 2>&1 &
+pids+=($!)
+sleep 2
+run ":$number" /s
+[ "$status" -eq 0 ] || fail "the second clock ended with $status: $said"
+grep -q "another clock runs on this display (:$number)" <<<"$said" || fail "the second clock said: '$said'"
+echo "no display: passed"
