@@ -1,11 +1,11 @@
 #include "dialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QMessageBox>
 
 #include "convert.h"
-#include "model/font.h"
+#include "font_chooser.h"
 
 namespace hc::qt {
 
@@ -31,14 +31,10 @@ std::optional<Color> PickColor(Color initial) {
 }
 
 std::optional<FontChoice> PickFont(const FontChoice& initial) {
-  QFont start(QString::fromStdString(initial.name));
-  if (initial.size > 0) start.setPointSizeF(initial.size);
-  bool ok = false;
-  const QFont chosen = QFontDialog::getFont(&ok, start);
-  if (!ok) return std::nullopt;
-  // The dialog has no colour: the one asked with stays.
-  return FontChoice{chosen.family().toStdString(), EffectiveFontSize(chosen.pointSizeF()),
-                    initial.color};
+  FontChooser chooser(initial, QApplication::activeWindow());
+  chooser.setWindowModality(Qt::ApplicationModal);
+  if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+  return chooser.Choice();
 }
 
 }  // namespace hc::qt

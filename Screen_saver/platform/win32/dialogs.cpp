@@ -14,12 +14,13 @@ namespace hc::win32 {
 
 namespace {
 
-// The font chooser the options dialog has always opened: screen fonts (CF_SCREENFONTS),
-// with the colour and effects (CF_EFFECTS), without the style list (CF_NOSTYLESEL).
-// CF_INITTOLOGFONTSTRUCT is not among them, so the chooser opens on its own first face and
-// size; the colour it does start from.
-constexpr DWORD kFontChooserFlags = 1048833;
-static_assert(kFontChooserFlags == (CF_SCREENFONTS | CF_EFFECTS | CF_NOSTYLESEL));
+// The font chooser the options dialog asks for: screen fonts (CF_SCREENFONTS), with the
+// colour and effects (CF_EFFECTS), without the style list (CF_NOSTYLESEL): 1048833. Added
+// to them, CF_INITTOLOGFONTSTRUCT makes the chooser open on the hours face and size it is
+// given rather than on its own first face; without it only the colour would carry over.
+constexpr DWORD kOptionsFontFlags = 1048833;
+static_assert(kOptionsFontFlags == (CF_SCREENFONTS | CF_EFFECTS | CF_NOSTYLESEL));
+constexpr DWORD kFontChooserFlags = kOptionsFontFlags | CF_INITTOLOGFONTSTRUCT;
 
 int ScreenDpi() {
   HDC screen = GetDC(nullptr);
@@ -60,23 +61,30 @@ std::optional<Color> PickColor(HWND owner, Color initial) {
   return static_cast<Color>(cc.rgbResult & 0xFFFFFF);
 }
 
-std::optional<FontChoice> PickFont(HWND owner, const FontChoice& initial) {
-  LOGFONTW lf{};
-  lf.lfHeight = -static_cast<LONG>(std::lround(initial.size * ScreenDpi() / 72.0));
+void FillFontRequest(HWND owner, const FontChoice& initial, int dpi, FontRequest& request) {
+  LOGFONTW& lf = request.font;
+  lf = LOGFONTW{};
+  lf.lfHeight = -static_cast<LONG>(std::lround(initial.size * dpi / 72.0));
   lf.lfWeight = FW_NORMAL;
   lf.lfCharSet = DEFAULT_CHARSET;
   Wide(initial.name).copy(lf.lfFaceName, LF_FACESIZE - 1);
-  CHOOSEFONTW cf{};
+  CHOOSEFONTW& cf = request.chooser;
+  cf = CHOOSEFONTW{};
   cf.lStructSize = sizeof cf;
   cf.hwndOwner = owner;
   cf.lpLogFont = &lf;
   cf.iPointSize = static_cast<INT>(std::lround(initial.size * 10));
   cf.rgbColors = ToColorRef(initial.color);
   cf.Flags = kFontChooserFlags;
-  if (!ChooseFontW(&cf)) return std::nullopt;
-  const Color color = (kFontChooserFlags & CF_EFFECTS) ? static_cast<Color>(cf.rgbColors & 0xFFFFFF)
-                                                       : initial.color;
-  return FontChoice{Utf8(lf.lfFaceName), EffectiveFontSize(cf.iPointSize / 10.0), color};
+}
+
+std::optional<FontChoice> PickFont(HWND owner, const FontChoice& initial) {
+  FontRequest request;
+  FillFontRequest(owner, initial, ScreenDpi(), request);
+  if (!ChooseFontW(&request.chooser)) return std::nullopt;
+  const CHOOSEFONTW& cf = request.chooser;
+  return FontChoice{Utf8(request.font.lfFaceName), EffectiveFontSize(cf.iPointSize / 10.0),
+                    static_cast<Color>(cf.rgbColors & 0xFFFFFF)};
 }
 
 }  // namespace hc::win32

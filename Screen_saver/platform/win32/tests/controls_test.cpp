@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -20,6 +21,7 @@
 #include "fake/test_folder.h"
 #include "files.h"
 #include "forwarding_system.h"
+#include "gdi.h"
 #include "model/font.h"
 #include "model/window.h"
 #include "wide.h"
@@ -615,6 +617,54 @@ TEST_F(Dialogs, TheFontChooserGivesTheFaceChosenTheSizeInEffectAndKeepsTheColour
   }
   Answer answer(WM_COMMAND, IDCANCEL, parent);
   EXPECT_EQ(PickFont(parent, start), std::nullopt);
+}
+
+// The font chooser opens on the hours label's face, size and colour: what it shows when it
+// opens is read from the system's own dialog.
+struct ChooserOpening {
+  std::wstring face, size;
+  bool seen = false;
+};
+ChooserOpening g_opening;
+
+UINT_PTR CALLBACK ReadOpening(HWND dialog, UINT message, WPARAM, LPARAM) {
+  if (message != WM_INITDIALOG) return 0;
+  wchar_t text[LF_FACESIZE + 8] = {};
+  GetDlgItemTextW(dialog, cmb1, text, LF_FACESIZE + 8);
+  g_opening.face = text;
+  GetDlgItemTextW(dialog, cmb3, text, LF_FACESIZE + 8);
+  g_opening.size = text;
+  g_opening.seen = true;
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  return 0;
+}
+
+TEST(FontChooser, OpensOnTheFaceSizeAndColourItIsGiven) {
+  struct Case {
+    FontChoice initial;
+    const wchar_t* face;
+    const wchar_t* size;
+  };
+  for (const Case& k : {Case{{"Tahoma", 20, Rgb(255, 0, 0)}, L"Tahoma", L"20"},
+                        Case{{"Courier New", 12, Rgb(0, 128, 0)}, L"Courier New", L"12"}}) {
+    FontRequest request;
+    FillFontRequest(nullptr, k.initial, 96, request);
+    EXPECT_EQ(request.chooser.Flags & (CF_SCREENFONTS | CF_EFFECTS | CF_NOSTYLESEL),
+              static_cast<DWORD>(CF_SCREENFONTS | CF_EFFECTS | CF_NOSTYLESEL));
+    EXPECT_TRUE(request.chooser.Flags & CF_INITTOLOGFONTSTRUCT);
+    EXPECT_EQ(request.chooser.lpLogFont, &request.font);
+    EXPECT_EQ(request.chooser.rgbColors, ToColorRef(k.initial.color));
+    EXPECT_EQ(std::wstring(request.font.lfFaceName), k.face);
+    EXPECT_EQ(request.font.lfHeight, -std::lround(k.initial.size * 96 / 72.0));
+
+    g_opening = {};
+    request.chooser.Flags |= CF_ENABLEHOOK;
+    request.chooser.lpfnHook = ReadOpening;
+    EXPECT_FALSE(ChooseFontW(&request.chooser)) << "cancelled by the hook";
+    ASSERT_TRUE(g_opening.seen);
+    EXPECT_EQ(g_opening.face, k.face);
+    EXPECT_EQ(g_opening.size, k.size);
+  }
 }
 
 }  // namespace
