@@ -83,6 +83,9 @@ class Form1 {
   void TimerSHOW_Timer();
 
   void RazmerKrugov();
+  // The texts of the dialogs in a language (kEnglish or kRussian), and the system's choosers
+  // with them.
+  void Localise(float language);
   void DoClock2();
   void Do_Lines();
   void DoBackGround();

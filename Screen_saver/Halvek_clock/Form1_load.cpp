@@ -94,7 +94,7 @@ void Form1::ReadSettings() {
     // Only 0 and 1 name a language; anything else reads as English.
     const float language = IsSingleDigit(t[kLocalisation]) ? t[kLocalisation][0] - '0' : kEnglish;
     module.Localisation = language == kRussian ? kRussian : kEnglish;
-    DoLocalisation(module, Options(), Files(), module.Localisation);
+    Localise(module.Localisation);
     if (module.SlideShowTime > 0) {
       if (!system_.FirstFile(module.PicCenter).empty()) Options().txtOUT.SetText(module.PicCenter);
       StartSlideShow();
@@ -104,7 +104,7 @@ void Form1::ReadSettings() {
   module.ViewTime = 0;
   module.ShapeWidth = 0;
   module.Localisation = kEnglish;
-  DoLocalisation(module, Options(), Files(), kEnglish);
+  Localise(kEnglish);
   module.PicCenter = Options().optPIC(0).Text();
   module.SlideShowTime = 0;
   // A file that exists but cannot be read still holds the user's settings: the clock runs
@@ -113,6 +113,13 @@ void Form1::ReadSettings() {
   // A folder that cannot be written leaves the clock running on the defaults.
   system_.WriteLines(UserFiles().ForWriting(kSettingsFile),
                      DefaultSettingsLines(module, Options().chkBG(0).Value(), sep));
+}
+
+void Form1::Localise(float language) {
+  DoLocalisation(module, Options(), Files(), language);
+  // The system's choosers speak the dialogs' language where they can.
+  system_.SetDialogLanguage(language == kRussian ? DialogLanguage::kRussian
+                                                 : DialogLanguage::kEnglish);
 }
 
 void Form1::CreateCircles() {

@@ -190,7 +190,7 @@ void Form2::chkBG_Click(int Index) {
 }
 
 void Form2::lblLOC_Click(int Index) {
-  DoLocalisation(module_, *this, clock_.Files(), static_cast<float>(Index));
+  clock_.Localise(static_cast<float>(Index));
 }
 
 }  // namespace hc

@@ -27,6 +27,7 @@ struct DateTime {
 };
 
 enum class MsgButtons { kOk, kOkCancel };
+enum class DialogLanguage { kEnglish, kRussian };
 enum class MsgIcon { kNone, kInformation };
 enum class MsgResult { kOk, kCancel };
 
@@ -119,6 +120,9 @@ class System {
   // Shows the window modally and returns when it hides.
   virtual void RunModal(Window& window) = 0;
 
+  // The language the system's own choosers speak, where the platform lets a program choose;
+  // elsewhere they speak the system's.
+  virtual void SetDialogLanguage(DialogLanguage) {}
   // The colour and font choosers; nothing when the user cancels.
   virtual std::optional<Color> AskColor(Color initial) = 0;
   virtual std::optional<FontChoice> AskFont(const FontChoice& initial) = 0;

@@ -37,6 +37,19 @@ TEST_F(Localisation, RussianAndBackSwitchEveryTextOnBothDialogsAndTheStrings) {
   EXPECT_EQ(Options().lblLOC(1).ForeColor(), 0u);
 }
 
+TEST_F(Localisation, TheSystemsChoosersSpeakTheDialogsLanguage) {
+  std::string settings = kDefaultFile;
+  settings.replace(settings.find("Localisation=1"), 14, "Localisation=0");
+  PutSettings(settings);
+  system.command_line = "/c";
+  Start();
+  EXPECT_EQ(system.dialog_language, DialogLanguage::kRussian) << "as saved";
+  pump.Click(Options().lblLOC(1));
+  EXPECT_EQ(system.dialog_language, DialogLanguage::kEnglish);
+  pump.Click(Options().lblLOC(0));
+  EXPECT_EQ(system.dialog_language, DialogLanguage::kRussian);
+}
+
 TEST_F(Localisation, TheSpacedTextsKeepTheirRunsOfBlanks) {
   Form1& c = Start();
   EXPECT_EQ(Files().lblSlideTime.Text(), "      Slide period             sec");

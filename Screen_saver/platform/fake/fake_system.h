@@ -69,6 +69,8 @@ class FakeSystem : public StandardFiles {
   std::vector<std::string> modal_windows;
   std::vector<Color> color_chooser_opened_with;
   std::vector<FontChoice> font_chooser_opened_with;
+  // The language the choosers were last told to speak.
+  std::optional<DialogLanguage> dialog_language;
   bool ended = false;
 
   std::string ProgramFolder() override { return program_folder; }
@@ -90,6 +92,7 @@ class FakeSystem : public StandardFiles {
   void RunModal(Window& window) override;
   std::optional<Color> AskColor(Color initial) override;
   std::optional<FontChoice> AskFont(const FontChoice& initial) override;
+  void SetDialogLanguage(DialogLanguage language) override { dialog_language = language; }
   std::vector<std::string> Drives() override { return {DriveOf(program_folder)}; }
   FileError CheckFolder(const std::string& folder) override;
   char DecimalSeparator() override { return decimal_separator; }

@@ -30,8 +30,8 @@ std::optional<Color> PickColor(Color initial) {
   return Rgb(chosen.red(), chosen.green(), chosen.blue());
 }
 
-std::optional<FontChoice> PickFont(const FontChoice& initial) {
-  FontChooser chooser(initial, QApplication::activeWindow());
+std::optional<FontChoice> PickFont(const FontChoice& initial, DialogLanguage language) {
+  FontChooser chooser(initial, language, QApplication::activeWindow());
   chooser.setWindowModality(Qt::ApplicationModal);
   if (chooser.exec() != QDialog::Accepted) return std::nullopt;
   return chooser.Choice();

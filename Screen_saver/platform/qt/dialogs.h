@@ -11,6 +11,6 @@ namespace hc::qt {
 MsgResult ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon,
                       const std::string& title);
 std::optional<Color> PickColor(Color initial);
-std::optional<FontChoice> PickFont(const FontChoice& initial);
+std::optional<FontChoice> PickFont(const FontChoice& initial, DialogLanguage language);
 
 }  // namespace hc::qt

@@ -41,6 +41,9 @@ template <class QtButton>
 QWidget* MakeToggle(TextElement& e, QWidget* parent, Session& session, System& system) {
   auto* button = new WholeAreaButton<QtButton>(parent);
   button->setAutoExclusive(false);
+  // The element's back colour fills it, as it fills a frame around it; a button's own role
+  // would paint the style's button colour instead.
+  button->setBackgroundRole(QPalette::Window);
   button->setAutoFillBackground(true);
   QObject::connect(button, &QAbstractButton::clicked, button, [&e, &session, &system, button] {
     session.Deliver().Click(e);

@@ -4,13 +4,13 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -52,9 +52,8 @@ constexpr Captions kRussian = {
     "Шрифт",   "&Шрифт:",  "&Размер:", "Видоизменение", "&Зачеркнутый", "&Подчеркнутый", "&Цвет:",
     "Образец", "AaBbАаБб", "ОК",       "Отмена",        "Другой"};
 
-// The captions follow the user's language, as the desktop's own dialogs do.
-const Captions& CaptionsForLocale() {
-  return QLocale().language() == QLocale::Russian ? kRussian : kEnglish;
+const Captions& CaptionsFor(DialogLanguage language) {
+  return language == DialogLanguage::kRussian ? kRussian : kEnglish;
 }
 
 QString Text(const char* utf8) {
@@ -88,9 +87,9 @@ const std::vector<std::pair<Color, const char*>>& FontChooser::BasicColours() {
   return colours;
 }
 
-FontChooser::FontChooser(const FontChoice& initial, QWidget* parent)
-    : QDialog(parent), initial_(initial) {
-  const Captions& c = CaptionsForLocale();
+FontChooser::FontChooser(const FontChoice& initial, DialogLanguage language, QWidget* parent)
+    : QDialog(parent), initial_(initial), language_(language) {
+  const Captions& c = CaptionsFor(language);
   setWindowTitle(Text(c.title));
   setObjectName("FontChooser");
 
@@ -209,7 +208,7 @@ void FontChooser::FillColours(Color initial) {
     colour_->addItem(Swatch(colour), Text(name), QVariant::fromValue(static_cast<uint>(colour)));
   int index = colour_->findData(QVariant::fromValue(static_cast<uint>(initial)));
   if (index < 0) {
-    colour_->addItem(Swatch(initial), Text(CaptionsForLocale().custom),
+    colour_->addItem(Swatch(initial), Text(CaptionsFor(language_).custom),
                      QVariant::fromValue(static_cast<uint>(initial)));
     index = colour_->count() - 1;
   }
@@ -228,12 +227,17 @@ void FontChooser::SelectTypedAhead(QListWidget& list, const QString& text, bool 
     return;
   }
   if (!whole) return;
-  // Nothing in the list is what the box says, and nothing is picked. The list still has a
-  // place to start from, or taking the focus would pick its first entry for the user.
+  // Nothing in the list is what the box says, and nothing is picked. The list still stands
+  // where the name would be, or taking the focus would pick its first entry for the user.
   list.clearSelection();
-  if (!list.currentIndex().isValid() && list.count() > 0)
-    list.selectionModel()->setCurrentIndex(list.model()->index(0, 0),
+  int row = 0;
+  while (row + 1 < list.count() && list.item(row)->text().compare(typed, Qt::CaseInsensitive) < 0)
+    ++row;
+  if (list.count() > 0) {
+    list.selectionModel()->setCurrentIndex(list.model()->index(row, 0),
                                            QItemSelectionModel::NoUpdate);
+    list.scrollToItem(list.item(row));
+  }
 }
 
 bool FontChooser::eventFilter(QObject* watched, QEvent* event) {
@@ -269,6 +273,13 @@ void FontChooser::ShowSample() {
   font.setPointSizeF(TypedSize().value_or(initial_.size > 0 ? initial_.size : 8.25));
   font.setUnderline(underline_->isChecked());
   font.setStrikeOut(strikeout_->isChecked());
+  // A large size is shown as large as the sample's box holds, whole.
+  const QRect room = sample_->contentsRect().adjusted(4, 2, -4, -2);
+  const QFontMetricsF metrics(font);
+  const double scale =
+      std::min({1.0, room.width() / std::max(1.0, metrics.horizontalAdvance(sample_->text())),
+                room.height() / std::max(1.0, metrics.height())});
+  if (scale < 1) font.setPointSizeF(std::max(1.0, font.pointSizeF() * scale));
   sample_->setFont(font);
   QPalette palette = sample_->palette();
   palette.setColor(QPalette::WindowText, ToQColor(Choice().color));

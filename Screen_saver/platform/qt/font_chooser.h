@@ -21,7 +21,7 @@ namespace hc::qt {
 
 class FontChooser : public QDialog {
  public:
-  explicit FontChooser(const FontChoice& initial, QWidget* parent = nullptr);
+  FontChooser(const FontChoice& initial, DialogLanguage language, QWidget* parent = nullptr);
 
   // What the user chose: the face as its box reads (a face that is not installed stays as
   // given), the size and the colour.
@@ -43,6 +43,7 @@ class FontChooser : public QDialog {
   std::optional<double> TypedSize() const;
 
   FontChoice initial_;
+  DialogLanguage language_;
   QLineEdit* face_ = nullptr;
   QListWidget* faces_ = nullptr;
   QLineEdit* size_ = nullptr;

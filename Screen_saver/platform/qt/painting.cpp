@@ -46,17 +46,27 @@ void PaintLine(QPainter& p, const Line& l) {
 void PaintLabel(QPainter& p, const Label& l) {
   const QRect bounds = BoundsOf(l);
   if (!l.Transparent()) p.fillRect(bounds, ToQColor(l.BackColor()));
-  p.setFont(ToQFont(l.GetFont()));
-  p.setPen(l.Enabled() ? ToQColor(l.ForeColor()) : QColor(128, 128, 128));
+  QFont font = ToQFont(l.GetFont());
+  const QString text = DisplayText(l.Text());
   // A label one line high keeps its text on that line, clipped, rather than wrapping a
   // second line below its bounds over whatever lies there.
-  const bool wraps = bounds.height() >= 2 * QFontMetrics(p.font()).height();
+  const bool wraps = bounds.height() >= 2 * QFontMetrics(font).height();
+  if (!wraps) {
+    // This desktop's faces run wider than those the windows were laid out with: a line a
+    // little too long is drawn a little narrower rather than losing its last letters.
+    constexpr int kNarrowestStretch = 80;
+    const int width = QFontMetrics(font).horizontalAdvance(text);
+    if (width > bounds.width() && bounds.width() > 0)
+      font.setStretch(std::max(kNarrowestStretch, bounds.width() * 100 / width));
+  }
+  p.setFont(font);
+  p.setPen(l.Enabled() ? ToQColor(l.ForeColor()) : QColor(128, 128, 128));
   p.save();
   p.setClipRect(bounds, Qt::IntersectClip);
   p.drawText(
       bounds,
       static_cast<int>(HorizontalOf(l.Align()) | Qt::AlignTop) | (wraps ? Qt::TextWordWrap : 0),
-      DisplayText(l.Text()));
+      text);
   p.restore();
 }
 

@@ -47,7 +47,7 @@ std::optional<Color> QtSystem::ShowColorChooser(Color initial) {
 }
 
 std::optional<FontChoice> QtSystem::ShowFontChooser(const FontChoice& initial) {
-  return PickFont(initial);
+  return PickFont(initial, language_);
 }
 
 void QtSystem::WaitWhileShown(const Window& window) {

@@ -30,6 +30,7 @@ class QtSystem : public UserFacingSystem<LinuxSystem> {
   Picture DecodePicture(const std::vector<std::uint8_t>& bytes, const std::string& name) override;
   char DecimalSeparator() override;
   void SetCursorPos(int x, int y) override;
+  void SetDialogLanguage(DialogLanguage language) override { language_ = language; }
   void EndProgram() override;
   bool Ended() override;
 
@@ -43,6 +44,7 @@ class QtSystem : public UserFacingSystem<LinuxSystem> {
  private:
   Session& session_;
   std::string command_line_;
+  DialogLanguage language_ = DialogLanguage::kEnglish;
 };
 
 }  // namespace hc::qt

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -119,20 +118,23 @@ TEST_F(FontChooserTest, CancelAndASizeThatIsNoNumberChooseNothing) {
   EXPECT_FALSE(cancelled);
 }
 
-TEST_F(FontChooserTest, CaptionsFollowTheUsersLanguage) {
+TEST_F(FontChooserTest, CaptionsFollowTheDialogsLanguage) {
   struct Case {
-    QLocale::Language language;
+    DialogLanguage language;
     const char* title;
     const char* cancel;
   };
-  for (const Case& k :
-       {Case{QLocale::English, "Font", "Cancel"}, Case{QLocale::Russian, "Шрифт", "Отмена"}}) {
-    QLocale::setDefault(QLocale(k.language));
-    FontChooser chooser({"Tahoma", 30, 0});
-    EXPECT_EQ(chooser.windowTitle(), QString::fromUtf8(k.title));
-    EXPECT_EQ(chooser.findChild<QPushButton*>("cancel")->text(), QString::fromUtf8(k.cancel));
+  for (const Case& k : {Case{DialogLanguage::kRussian, "Шрифт", "Отмена"},
+                        Case{DialogLanguage::kEnglish, "Font", "Cancel"}}) {
+    app.GetSystem().SetDialogLanguage(k.language);
+    QString title, cancel;
+    Ask({"Tahoma", 30, 0}, [&](FontChooser& c) {
+      title = c.windowTitle();
+      cancel = Part<QPushButton>(c, "cancel").text();
+    });
+    EXPECT_EQ(title, QString::fromUtf8(k.title));
+    EXPECT_EQ(cancel, QString::fromUtf8(k.cancel));
   }
-  QLocale::setDefault(QLocale(QLocale::English));
 }
 
 }  // namespace
