@@ -109,7 +109,7 @@ TEST_F(FileManager, ASlideFolderStartsAShowWithThePeriodGiven) {
       continue;
     }
     EXPECT_TRUE(system.messages.empty()) << k.period;
-    EXPECT_EQ(clock->TimerSHOW.Interval(), k.interval);
+    EXPECT_EQ(clock->TimerSHOW.Interval(), k.interval) << k.period;
     EXPECT_TRUE(clock->TimerSHOW.Running());
     EXPECT_EQ(clock->module.PicCenter, Pics() + sep);
     EXPECT_EQ(clock->SlideFiles, (std::vector<std::string>{"", "a.gif"}));
