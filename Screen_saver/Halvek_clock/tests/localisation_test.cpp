@@ -171,7 +171,7 @@ const TextRow kTextRows[] = {
     {"frmFILE cmdОК", [](TextTable& t) { return t.Files().cmdОК.Text(); }, "OK", "OK"},
     {"message title", [](TextTable& t) {
        t.OkMessageOf([&] { t.pump.Click(t.Options().optPIC(1)); }, "5");
-       return t.system.messages.back().title;
+       return t.system.messages.empty() ? std::string() : t.system.messages.back().title;
      },
      "Attention", "Attention"},
 };
