@@ -1,5 +1,6 @@
 // The options dialog: its nested clicks, Save and Cancel, colours and font.
 
+#include <optional>
 #include <string>
 
 #include "clock_fixture.h"
@@ -165,6 +166,48 @@ TEST_F(Dialog, CancelAndTheCloseControlWriteNothing) {
   EXPECT_EQ(Settings(), "ViewTime=1\r\n");
 }
 
+TEST_F(Dialog, KeyOneSelectsTheOptionsOfTheValuesInUse) {
+  struct Case {
+    int view_time, shape_width;
+  };
+  // 2 is a hand-edited value: anything but 0 counts as the second option.
+  for (const Case k : {Case{0, 0}, Case{0, 1}, Case{1, 0}, Case{1, 1}, Case{2, 0}, Case{0, 2}}) {
+    const std::string name =
+        "ViewTime=" + std::to_string(k.view_time) + " ShapeWidth=" + std::to_string(k.shape_width);
+    clock.reset();
+    PutSettings(std::to_string(k.view_time) + "\r\n" + std::to_string(k.shape_width) + "\r\n");
+    system.command_line = "/s";
+    Form1& c = Start();
+    pump.KeyPress(c.window, '1');
+    const bool since_start = k.view_time != 0;
+    const bool equal = k.shape_width != 0;
+    EXPECT_EQ(Options().optWT(1).Value(), since_start) << name;
+    EXPECT_EQ(Options().optWT(0).Value(), !since_start) << name;
+    EXPECT_EQ(Options().optSW(1).Value(), equal) << name;
+    EXPECT_EQ(Options().optSW(0).Value(), !equal) << name;
+    EXPECT_EQ(c.module.ViewTime, since_start ? 1 : 0) << name;
+    EXPECT_EQ(c.module.ShapeWidth, equal ? 1 : 0) << name;
+    EXPECT_EQ(c.ShapeS(3).Width(), equal ? 1080 : 850) << name;
+  }
+}
+
+TEST_F(Dialog, TickingBackAfterTheDialLaysTheCirclesOutAgain) {
+  Form1& c = Configure();
+  pump.Click(Options().chkBG(1));
+  ASSERT_EQ(c.ShapeS(2).Width(), 980);
+  ASSERT_EQ(c.lblS(0).GetFont().Size(), 27.75);
+  pump.Click(Options().chkBG(0));
+  for (int i = 2; i <= 4; ++i) {
+    EXPECT_EQ(c.ShapeS(i).Width(), 1080) << i;
+    EXPECT_EQ(c.ShapeS(i).Height(), 1080) << i;
+  }
+  for (int k = 0; k <= 1; ++k) {
+    EXPECT_EQ(c.lblS(k).GetFont().Size(), 30) << k;
+    EXPECT_EQ(c.lblS(k).Width(), 700) << k;
+  }
+  EXPECT_EQ(c.OrbitUnit, 540);
+}
+
 class Colours : public Dialog {};
 
 TEST_F(Colours, ASecondsColourPaintsItsHandTheCentreRingAndTheSwatch) {
@@ -227,6 +270,33 @@ TEST_F(Colours, TheFontChooserOpensOnTheHoursFontAndTheSizeSavedIsTheOneInEffect
   EXPECT_EQ(Options().txtCOLOR(2).Text(), "20.25");
   Save();
   EXPECT_EQ(Line(10), "HSize=20.25");
+}
+
+TEST_F(Colours, TheDerivedSizesAndAllSwatchesFollowTheSizeTheHoursLabelTook) {
+  struct Case {
+    const char* name;
+    const char* shape_width;
+    std::optional<double> chosen;  // none: the chooser is cancelled
+    double hours, minutes, seconds;
+    const char *hours_text, *minutes_text, *seconds_text;
+  };
+  // 20 points are drawn at 20.25: the minutes and seconds come from 20.25, not from 20.
+  for (const Case& k :
+       {Case{"different, 20", "0", 20, 20.25, 13.5, 10.5, "20.25", "13.5", "10.5"},
+        Case{"different, cancelled", "0", std::nullopt, 30, 20.25, 15, "30", "20.25", "15"},
+        Case{"equal, 20", "1", 20, 20.25, 20.25, 20.25, "20.25", "20.25", "20.25"}}) {
+    clock.reset();
+    Form1& c = Configure(std::string("0\r\n") + k.shape_width + "\r\n");
+    system.font_answers = {};
+    if (k.chosen) system.font_answers.push_back(FontChoice{"Tahoma", *k.chosen, 255});
+    pump.Click(Options().lblCOLOR(2));
+    EXPECT_EQ(c.lblS(2).GetFont().Size(), k.hours) << k.name;
+    EXPECT_EQ(c.lblS(1).GetFont().Size(), k.minutes) << k.name;
+    EXPECT_EQ(c.lblS(0).GetFont().Size(), k.seconds) << k.name;
+    EXPECT_EQ(Options().txtCOLOR(2).Text(), k.hours_text) << k.name;
+    EXPECT_EQ(Options().txtCOLOR(1).Text(), k.minutes_text) << k.name;
+    EXPECT_EQ(Options().txtCOLOR(0).Text(), k.seconds_text) << k.name;
+  }
 }
 
 }  // namespace

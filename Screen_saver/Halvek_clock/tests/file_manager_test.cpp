@@ -87,9 +87,10 @@ TEST_F(FileManager, ASlideFolderStartsAShowWithThePeriodGiven) {
     std::string period;
     std::int64_t interval;  // 0: refused
   };
-  for (const Case& k : {Case{"5", 5000}, Case{"2.5", 2500}, Case{"-3", 0}, Case{"5,5", 0},
-                        Case{"1a", 0}, Case{"ж", 0}, Case{"", 0}, Case{"  ", 0}, Case{"0", 0},
-                        Case{"ё", 0}, Case{"99999999", 0}, Case{"0.0004", 0}, Case{"0.001", 1}}) {
+  for (const Case& k :
+       {Case{"5", 5000}, Case{"2.5", 2500}, Case{"-3", 0}, Case{"5,5", 0}, Case{"1a", 0},
+        Case{"ж", 0}, Case{"", 0}, Case{"  ", 0}, Case{"0", 0}, Case{"ё", 0}, Case{"99999999", 0},
+        Case{"0.0004", 0}, Case{"0.001", 1}, Case{"2.0006", 2001}, Case{"1.9996", 2000}}) {
     system.messages.clear();
     clock->TimerSHOW.SetEnabled(false);
     Open([&] { pump.Click(Options().optPIC(2)); },
@@ -108,7 +109,7 @@ TEST_F(FileManager, ASlideFolderStartsAShowWithThePeriodGiven) {
       continue;
     }
     EXPECT_TRUE(system.messages.empty()) << k.period;
-    EXPECT_EQ(clock->TimerSHOW.Interval(), k.interval);
+    EXPECT_EQ(clock->TimerSHOW.Interval(), k.interval) << k.period;
     EXPECT_TRUE(clock->TimerSHOW.Running());
     EXPECT_EQ(clock->module.PicCenter, Pics() + sep);
     EXPECT_EQ(clock->SlideFiles, (std::vector<std::string>{"", "a.gif"}));
@@ -292,6 +293,63 @@ TEST_F(FileManager, ItOpensAtTheSavedPictureOrInTheProgramsFolder) {
            EXPECT_EQ(f.File1.Path(), k.expected_folder) << k.saved;
            pump.Click(f.cmdNO);
          });
+  }
+}
+
+TEST_F(FileManager, SlideShowLeavesARunningShowGoingAndDefaultStopsIt) {
+  Open([&] { pump.Click(Options().optPIC(2)); },
+       [&](frmFILE& f) {
+         f.Dir1.SetPath(Pics());
+         pump.Click(f.cmdОК);
+       });
+  ASSERT_TRUE(clock->TimerSHOW.Running());
+  Open([&] { pump.Click(Options().optPIC(2)); },
+       [&](frmFILE& f) {
+         EXPECT_TRUE(clock->TimerSHOW.Running()) << "while the file manager is open";
+         pump.Click(f.cmdNO);
+       });
+  EXPECT_TRUE(clock->TimerSHOW.Running());
+  EXPECT_EQ(clock->TimerSHOW.Interval(), 5000);
+  EXPECT_EQ(clock->module.SlideShowTime, 5);
+  pump.Click(Options().optPIC(0));
+  EXPECT_FALSE(clock->TimerSHOW.Running());
+  EXPECT_EQ(clock->module.SlideShowTime, 0);
+}
+
+TEST_F(FileManager, TheDriveListFollowsTheSavedPictureAndTheBackgroundStartsAtHome) {
+  PutFile("usb/photos/c.gif", Gif(49, 49));
+  system.mounted_drives = {Path("usb")};
+  const std::string home = system.DriveOf(folder.string());
+  ASSERT_NE(home, Path("usb"));
+  struct Case {
+    const char* name;
+    std::string saved;
+    bool background;  // opened by the "other" link, else by "Choose" or "Slide show"
+    bool slides;
+    std::string drive, dir;
+  };
+  for (const Case& k : {
+           Case{"a file on the stick", Path("usb/photos/c.gif"), false, false, Path("usb"),
+                Path("usb/photos")},
+           Case{"nothing saved", "Default", false, false, home, folder.string()},
+           Case{"a slide folder on the stick", Path("usb/photos/"), false, true, Path("usb"),
+                Path("usb/photos")},
+           Case{"the background", Path("usb/photos/c.gif"), true, false, home, folder.string()},
+           Case{"a file at home", Path("pics/a.gif"), false, false, home, Pics()},
+       }) {
+    clock->module.IniValue[kPicCenter] = k.saved;
+    Open(
+        [&] {
+          if (k.background)
+            Options().lblCH.on_click();
+          else
+            pump.Click(Options().optPIC(k.slides ? 2 : 1));
+        },
+        [&](frmFILE& f) {
+          EXPECT_EQ(f.Drive1.Drive(), k.drive) << k.name;
+          EXPECT_EQ(f.Dir1.Path(), k.dir) << k.name;
+          pump.Click(f.cmdNO);
+        });
   }
 }
 

@@ -88,9 +88,10 @@ TEST_F(Pictures, ASlidePeriodIsRoundedToMillisecondsAndCutToTheLongestTimer) {
     bool running;
   };
   PutFile("slides/a.gif", Gif(49, 49));
-  for (const Case& k : {Case{"2.5", 2500, true}, Case{"0", 0, false}, Case{"-3", 0, false},
-                        Case{"1e7", kMaxTimerInterval, true}, Case{"1e30", kMaxTimerInterval, true},
-                        Case{"1e300", 0, false}}) {
+  for (const Case& k :
+       {Case{"2.5", 2500, true}, Case{"2.0006", 2001, true}, Case{"1.9996", 2000, true},
+        Case{"0", 0, false}, Case{"-3", 0, false}, Case{"1e7", kMaxTimerInterval, true},
+        Case{"1e30", kMaxTimerInterval, true}, Case{"1e300", 0, false}}) {
     clock.reset();
     PutSettings(File(Slides(), k.seconds));
     Form1& c = Start();

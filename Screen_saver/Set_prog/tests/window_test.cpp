@@ -66,6 +66,67 @@ TEST_F(SetupTest, TheLanguageLabelsSwitchTheTextsAndKeepAnEditedFolder) {
   EXPECT_EQ(f.txtSYS.Text(), "/home/me/my savers");
 }
 
+struct SetupTextRow {
+  const char* target;
+  std::string (*shown)(Form1&);
+  const char* english;
+  const char* russian;
+};
+
+// clang-format off
+const SetupTextRow kSetupTextRows[] = {
+    {"lbl(0)", [](Form1& f) { return f.lbl(0).Text(); },
+     "The setup has defined a system folder where it can copy necessary files for HalvekClock to be the default screensaver. It is a folder:",
+     "Программа установки нашла системную папку, куда она может скопировать необходимые файлы, чтобы HalvekClock был доступен как скринсейвер. Это папка:"},
+    {"lbl(1)", [](Form1& f) { return f.lbl(1).Text(); },
+     "If you have other opinion, change the path manually\r\n\r\nNow you can ",
+     "Если у вас другое мнение, измените путь вручную\r\n\r\nТеперь вы можете:"},
+    {"opt(0)", [](Form1& f) { return f.opt(0).Text(); },
+     "Install HalvekClock as screen saver (recommended)",
+     "Инсталлировать HalvekClock как хранитель экрана (рекомендуется)"},
+    {"opt(1)", [](Form1& f) { return f.opt(1).Text(); },
+     "Copy HalvekClock to the system folder (install later via 'Display properties')",
+     "Просто скопировать HalvekClock в системную папку (инсталлировать позже через 'Настройки экрана')"},
+    // Never translated.
+    {"caption", [](Form1& f) { return f.window.Caption(); }, "HalvekClock setup", "HalvekClock setup"},
+    {"cmdOK(0)", [](Form1& f) { return f.cmdOK(0).Text(); }, "OK", "OK"},
+    {"cmdOK(1)", [](Form1& f) { return f.cmdOK(1).Text(); }, "Cancel", "Cancel"},
+    {"lblLoc(0)", [](Form1& f) { return f.lblLoc(0).Text(); }, "Russian", "Russian"},
+    {"lblLoc(1)", [](Form1& f) { return f.lblLoc(1).Text(); }, "English", "English"},
+};
+// clang-format on
+
+// Every text of the window in each language, and the result message as it is shown: its
+// heading, and the words said of a control file left in place.
+TEST_F(SetupTest, EveryTextReadsAsItsLanguageAfterEachSwitch) {
+  struct Step {
+    std::vector<int> clicks;
+    bool russian;
+  };
+  for (const Step& step : {Step{{}, false}, Step{{0}, true}, Step{{0, 1}, false}}) {
+    system.ended = false;
+    system.messages.clear();
+    fs::remove_all(target);
+    fs::create_directories(target);
+    Put(source, {{"Comdlg32.ocx", "dialog control"}});
+    Put(target, {{"Comdlg32.ocx", "older control"}});
+    Form1& f = Start();
+    for (const int label : step.clicks) pump.Click(f.lblLoc(label));
+    const char* const language = step.russian ? "Russian" : "English";
+    for (const SetupTextRow& row : kSetupTextRows)
+      EXPECT_EQ(row.shown(f), step.russian ? row.russian : row.english)
+          << row.target << ", " << language;
+    pump.Click(f.opt(1));
+    PressOK();
+    EXPECT_EQ(Report(), step.russian
+                            ? "Следующие файлы скопированы:\r\n   Comdlg32.ocx уже существует"
+                            : "Following files were copied:\r\n   Comdlg32.ocx exists already")
+        << language;
+    ASSERT_FALSE(system.messages.empty());
+    EXPECT_EQ(system.messages.back().title, "Result") << language;
+  }
+}
+
 TEST_F(SetupTest, ALanguageValueOtherThanTheTwoChangesNoText) {
   Form1& f = Start();
   for (float language : {0.5f, 2.0f, -1.0f}) {

@@ -81,9 +81,22 @@ DateTime AddSeconds(const DateTime& t, std::int64_t seconds) {
 FakeSystem::FakeSystem() = default;
 
 std::string FakeSystem::DriveOf(const std::string& path) {
+  const std::string separator = PathSeparator();
+  std::string mounted;
+  for (const std::string& drive : mounted_drives) {
+    const bool inside = path == drive || path.rfind(drive + separator, 0) == 0;
+    if (inside && drive.size() > mounted.size()) mounted = drive;
+  }
+  if (!mounted.empty()) return mounted;
   // "C:" where paths have drive letters, "/" where they have one root.
   const std::filesystem::path p = files::PathFromUtf8(path);
   return files::Utf8Of(p.has_root_name() ? p.root_name() : p.root_directory());
+}
+
+std::vector<std::string> FakeSystem::Drives() {
+  std::vector<std::string> drives{DriveOf(program_folder)};
+  drives.insert(drives.end(), mounted_drives.begin(), mounted_drives.end());
+  return drives;
 }
 
 std::optional<std::vector<std::string>> FakeSystem::ReadLines(const std::string& path) {

@@ -56,6 +56,9 @@ class FakeSystem : public StandardFiles {
   // Paths that cannot be written, copied to or removed, as on a read-only medium; a folder
   // given here covers everything inside it.
   std::vector<std::string> read_only_paths;
+  // Folders that are drives of their own, as mounted media are: a path inside one has it
+  // as its drive, and the drive list offers them after the program folder's drive.
+  std::vector<std::string> mounted_drives;
   // The user's own folder; empty: none.
   std::string user_data_folder;
   // Runs while a window is shown modally; it must hide the window to return.
@@ -93,7 +96,7 @@ class FakeSystem : public StandardFiles {
   std::optional<Color> AskColor(Color initial) override;
   std::optional<FontChoice> AskFont(const FontChoice& initial) override;
   void SetDialogLanguage(DialogLanguage language) override { dialog_language = language; }
-  std::vector<std::string> Drives() override { return {DriveOf(program_folder)}; }
+  std::vector<std::string> Drives() override;
   FileError CheckFolder(const std::string& folder) override;
   char DecimalSeparator() override { return decimal_separator; }
   void SetCursorPos(int x, int y) override { cursor_moves.emplace_back(x, y); }
