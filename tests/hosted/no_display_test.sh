@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The clock with no display to show on: the preview mode still writes a missing settings
-# file and ends with status 0; every mode that shows something ends with a one-line reason
+# The clock with no display to show on: asked for help or its version it answers and ends
+# with status 0, writing nothing; the preview mode still writes a missing settings file and
+# ends with status 0; every mode that shows something ends with a one-line reason
 # and status 1, never an abort. A second clock on one display says why it ends.
 # Usage: no_display_test.sh PROGRAM   (needs Xvfb)
 set -euo pipefail
@@ -25,6 +26,24 @@ run() {
     said=$(env -u DISPLAY timeout 20 "$work/HalvekClock" "$@" 2>&1 >/dev/null) || status=$?
   fi
 }
+
+# 0. Help and the version need no display, and the answer is all that happens.
+for ask in --help -h --version; do
+  rm -f "$work/Halvek_Clock.ini"
+  status=0
+  answer=$(env -u DISPLAY timeout 20 "$work/HalvekClock" "$ask" 2>"$work/err") || status=$?
+  [ "$status" -eq 0 ] || fail "'$ask' ended with $status: $(cat "$work/err")"
+  [ ! -s "$work/err" ] || fail "'$ask' complained: $(cat "$work/err")"
+  [ ! -e "$work/Halvek_Clock.ini" ] || fail "'$ask' wrote the settings file"
+  if [ "$ask" = --version ]; then
+    grep -Eqx "HalvekClock [0-9]+\.[0-9]+\.[0-9]+" <<<"$answer" || fail "the version: '$answer'"
+  else
+    for needed in "  /s " "  /c " "  /p " "--root, -root" "--window-id ID, -window-id ID" \
+      ".config/HalvekClock/"; do
+      grep -qF -- "$needed" <<<"$answer" || fail "'$ask' does not mention '$needed': $answer"
+    done
+  fi
+done
 
 # 1. The preview mode shows nothing: it writes the missing settings file and ends.
 for display in "" ":999"; do
