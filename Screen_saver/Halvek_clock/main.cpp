@@ -1,10 +1,23 @@
 // The screensaver program: the clock window on the platform the build picked.
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "Form1.h"
 #include "Form2.h"
 #include "app.h"
+#include "program_info.h"
 
 int main(int argc, char** argv) {
+#ifndef _WIN32
+  // Answered before the toolkit starts, so they need no display. A Windows screensaver is a
+  // windowed program with no console to print to; its hosts pass only their modes.
+  if (const auto info = hc::RequestedProgramInfo({argv + 1, argv + argc}, HC_VERSION)) {
+    std::fputs(info->c_str(), stdout);
+    return 0;
+  }
+#endif
   const auto app = hc::StartApp(argc, argv);
   hc::Form1 clock(app->GetSystem(), [&app](hc::Window& w) { app->Attach(w); });
   clock.Form_Load();

@@ -136,10 +136,14 @@ void Form1::Install() {
   // The box's text as it stands, edited or not, names the target.
   const std::string target = txtSYS.Text();
   const auto results = InstallFiles(system_, system_.ProgramFolder(), target);
-  CopyReport = setup::CopyReport(module, results);
   const std::string installed =
       JoinPath(target, system_.ScreensaverFileName(), system_.PathSeparator());
-  const bool install = !opt(1).Value() && !target.empty() && !system_.FirstFile(installed).empty();
+  const bool in_target = !target.empty() && !system_.FirstFile(installed).empty();
+  // An installed package's setup has nothing beside it to copy: the programs are in place,
+  // and an empty list of copied files would only puzzle.
+  CopyReport = results.empty() && in_target ? InstalledAlreadyReport(module, target)
+                                            : setup::CopyReport(module, results);
+  const bool install = !opt(1).Value() && in_target;
   // The settings that open next read the list, so it is changed before they start.
   if (install) CopyReport += RegistrationReport(module, system_.RegisterScreensaver(installed));
   system_.MsgBox(CopyReport, MsgButtons::kOk, MsgIcon::kInformation, "Result");

@@ -28,6 +28,9 @@ void DoSetupLocalisation(Module1& m, Form1& f, float language) {
             "позже через 'Настройки экрана')"}));
   m.MsgFilesCopied = pick({"Following files were copied:", "Следующие файлы скопированы:"});
   m.MsgExistsAlready = pick({" exists already", " уже существует"});
+  m.MsgInstalledAlready =
+      pick({"HalvekClock is installed already; no files needed copying into:",
+            "HalvekClock уже установлен; ничего не понадобилось копировать в папку:"});
 
   m.MsgFilesFailed =
       pick({"These files could not be copied:", "Эти файлы не удалось скопировать:"});

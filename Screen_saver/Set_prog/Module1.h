@@ -12,6 +12,10 @@ class Form1;
 struct Module1 {
   // The heading of the result message.
   std::string MsgFilesCopied;
+  // The heading instead when nothing is beside the setup to copy and the target folder holds
+  // the screensaver already (an installed package's setup only registers it); the folder
+  // follows.
+  std::string MsgInstalledAlready;
   // Said of a file left in place because the target folder already holds it.
   std::string MsgExistsAlready;
   // The heading of the part of the result message that lists the failed copies.

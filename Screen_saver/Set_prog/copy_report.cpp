@@ -57,4 +57,8 @@ std::string CopyReport(const Module1& m, const std::vector<FileResult>& results)
   return report;
 }
 
+std::string InstalledAlreadyReport(const Module1& m, const std::string& target) {
+  return m.MsgInstalledAlready + kLineBreak + (kIndent + target);
+}
+
 }  // namespace hc::setup

@@ -18,4 +18,8 @@ inline constexpr char kIndent[] = "   ";
 // CR LF and indented by three spaces.
 std::string CopyReport(const Module1& module, const std::vector<FileResult>& results);
 
+// The heading that says the screensaver is in `target` already and nothing was copied, with
+// the folder on the next line, indented.
+std::string InstalledAlreadyReport(const Module1& module, const std::string& target);
+
 }  // namespace hc::setup

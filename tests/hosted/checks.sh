@@ -1,8 +1,13 @@
+# shellcheck shell=bash
 # What the tests of the programs on a real display share. Sourced first, it gives each test a
 # folder of its own ($work, gone at the end), the processes to stop at the end ($pids) and
-# `fail`. A test may define `before_cleanup` (more to stop) and `explain_failure` (what to
-# show with a failure).
+# `fail`, a runtime folder of its own for the clocks it runs (the one-clock lock lives there,
+# so a clock running elsewhere on the machine does not end the test's), and `start_display`.
+# A test may define `before_cleanup` (more to stop) and `explain_failure` (what to show with
+# a failure).
 work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 pids=()
 cleanup() {
   if declare -F before_cleanup >/dev/null; then before_cleanup; fi
@@ -14,6 +19,16 @@ fail() {
   echo "FAILED: $*" >&2
   if declare -F explain_failure >/dev/null; then explain_failure >&2; fi
   exit 1
+}
+
+# shellcheck source=../../scripts/x-server.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/x-server.sh"
+# start_display SERVER [ARGUMENTS...]: an X server of the test's own on a free display;
+# exports DISPLAY. One that does not start fails the test with its own words.
+start_display() {
+  start_x_server "$work" "$@" || fail "$1 did not start"
+  pids+=("$x_server")
+  export DISPLAY=$x_display
 }
 
 # Checks on the display; they write their screenshot into $work.

@@ -7,14 +7,10 @@ set -euo pipefail
 program=$(realpath "$1")
 # shellcheck source=checks.sh
 source "$(dirname "$(realpath "$0")")/checks.sh"
-display=:$((300 + RANDOM % 300))
 
 # The program's own folder, so its settings file is written there and nowhere else.
 cp "$program" "$work/HalvekClock"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -br >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+start_display Xvfb -screen 0 1024x768x24 -nolisten tcp -br
 
 alive() { kill -0 "$1" 2>/dev/null; }
 # Opens a 640x480 window to host the clock: sets `host` (its process) and `window`.
@@ -30,7 +26,7 @@ open_host_window() {
 open_host_window
 "$work/HalvekClock" --window-id "$window" &
 clock=$!
-pids+=($clock)
+pids+=("$clock")
 wait_for centre_at 320 240 || fail "no centre circle at the centre of a 640x480 window"
 
 # 2. A resize lays it out again.
@@ -53,11 +49,11 @@ wait "$clock" || status=$?
 open_host_window
 XSCREENSAVER_WINDOW=$window "$work/HalvekClock" --root &
 first=$!
-pids+=($first)
+pids+=("$first")
 wait_for centre_at 320 240 || fail "--root with XSCREENSAVER_WINDOW drew elsewhere"
 "$work/HalvekClock" --window-id "$window" &
 second=$!
-pids+=($second)
+pids+=("$second")
 sleep 1
 alive "$second" || fail "a second clock in a host's window was refused"
 kill "$host"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The clock with no display to show on: the preview mode still writes a missing settings
-# file and ends with status 0; every mode that shows something ends with a one-line reason
+# The clock with no display to show on: asked for help or its version it answers and ends
+# with status 0, writing nothing; the preview mode still writes a missing settings file and
+# ends with status 0; every mode that shows something ends with a one-line reason
 # and status 1, never an abort. A second clock on one display says why it ends.
 # Usage: no_display_test.sh PROGRAM   (needs Xvfb)
 set -euo pipefail
@@ -9,8 +10,6 @@ program=$(realpath "$1")
 source "$(dirname "$(realpath "$0")")/checks.sh"
 
 cp "$program" "$work/HalvekClock"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 # Runs the clock with the display named in $1 ("" for none) and the arguments after it;
@@ -25,6 +24,24 @@ run() {
     said=$(env -u DISPLAY timeout 20 "$work/HalvekClock" "$@" 2>&1 >/dev/null) || status=$?
   fi
 }
+
+# 0. Help and the version need no display, and the answer is all that happens.
+for ask in --help -h --version; do
+  rm -f "$work/Halvek_Clock.ini"
+  status=0
+  answer=$(env -u DISPLAY timeout 20 "$work/HalvekClock" "$ask" 2>"$work/err") || status=$?
+  [ "$status" -eq 0 ] || fail "'$ask' ended with $status: $(cat "$work/err")"
+  [ ! -s "$work/err" ] || fail "'$ask' complained: $(cat "$work/err")"
+  [ ! -e "$work/Halvek_Clock.ini" ] || fail "'$ask' wrote the settings file"
+  if [ "$ask" = --version ]; then
+    grep -Eqx "HalvekClock [0-9]+\.[0-9]+\.[0-9]+" <<<"$answer" || fail "the version: '$answer'"
+  else
+    for needed in "  /s " "  /c " "  /p " "--root, -root" "--window-id ID, -window-id ID" \
+      ".config/HalvekClock/"; do
+      grep -qF -- "$needed" <<<"$answer" || fail "'$ask' does not mention '$needed': $answer"
+    done
+  fi
+done
 
 # 1. The preview mode shows nothing: it writes the missing settings file and ends.
 for display in "" ":999"; do
@@ -45,14 +62,12 @@ for display in "" ":999"; do
 done
 
 # 3. A second clock on the same display ends at once with status 0, and says why.
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-wait_for test -s "$work/display" || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
-number=$(cat "$work/display")
-DISPLAY=:$number "$work/HalvekClock" /s >/dev/null 2>&1 &
+start_x_server "$work" Xvfb -screen 0 640x480x24 -nolisten tcp || fail "Xvfb did not start"
+pids+=("$x_server")
+DISPLAY=$x_display "$work/HalvekClock" /s >/dev/null 2>&1 &
 pids+=($!)
 sleep 2
-run ":$number" /s
+run "$x_display" /s
 [ "$status" -eq 0 ] || fail "the second clock ended with $status: $said"
-grep -q "another clock runs on this display (:$number)" <<<"$said" || fail "the second clock said: '$said'"
+grep -qF "another clock runs on this display ($x_display)" <<<"$said" || fail "the second clock said: '$said'"
 echo "no display: passed"

@@ -9,13 +9,8 @@ program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=checks.sh
 source "$here/checks.sh"
-display=:$((900 + RANDOM % 90))
 
-Xorg "$display" -noreset -nolisten tcp -config "$here/two_monitors.xorg.conf" \
-  -logfile "$work/xorg.log" >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-wait_for xdpyinfo || fail "no X server"
+start_display Xorg -noreset -nolisten tcp -config "$here/two_monitors.xorg.conf" -logfile "$work/xorg.log"
 xrandr --delmonitor DUMMY0 >/dev/null 2>&1 || true
 xrandr --setmonitor left 1024/270x768/200+0+0 DUMMY0 >/dev/null
 xrandr --setmonitor right 1024/270x768/200+1024+0 none >/dev/null
@@ -24,7 +19,7 @@ xrandr --setmonitor right 1024/270x768/200+1024+0 none >/dev/null
 cp "$program" "$work/HalvekClock"
 "$work/HalvekClock" /s &
 clock=$!
-pids+=($clock)
+pids+=("$clock")
 wait_for centre_at 512 384 || fail "no face centred on the primary monitor"
 windows=$(xwininfo -root -tree)
 grep -q "1024x768+0+0 " <<<"$windows" || fail "no window over the primary monitor"

@@ -8,8 +8,7 @@ program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=checks.sh
 source "$here/checks.sh"
-display=:$((600 + RANDOM % 300))
-as_user() { setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$work/home" DISPLAY="$display" "$@"; }
+as_user() { setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$work/home" "$@"; }
 before_cleanup() {
   as_user xscreensaver-command -exit >/dev/null 2>&1 || true
   pkill -u nobody -f "$work/HalvekClock" 2>/dev/null || true
@@ -24,13 +23,11 @@ mkdir "$work/home"
 printf '%s\n' 'mode: one' 'selected: 0' 'timeout: 0:30:00' 'lock: False' 'splash: False' \
   'fade: False' 'unfade: False' 'dpmsEnabled: False' \
   "programs: \"HalvekClock\" $work/HalvekClock --root \\n" >"$work/home/.xscreensaver"
+# The runtime folder too: the daemon's clocks run as nobody.
 chown -R nobody:nogroup "$work"
 chmod 755 "$work"
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -br >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-wait_for xdpyinfo || fail "no virtual display"
+start_display Xvfb -screen 0 1024x768x24 -nolisten tcp -br
 (cd "$work" && as_user xscreensaver -no-splash >"$work/daemon.log" 2>&1) &
 pids+=($!)
 wait_for as_user xscreensaver-command -time || fail "the daemon did not start"

@@ -243,5 +243,53 @@ TEST_F(SetupTest, TheScreensaverIsCopiedUnderTheNameItHasOnThePlatform) {
       << "the settings get the installed file";
 }
 
+// An installed package's setup has nothing beside it, and its target folder holds the
+// screensaver already: the result says so and the screensaver is only registered.
+struct PackageCase {
+  const char* name;
+  bool russian;
+  int chosen;  // -1: neither option
+  std::string reported;
+  bool registered;
+  friend void PrintTo(const PackageCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class InstalledPackage : public SetupTest, public ::testing::WithParamInterface<PackageCase> {};
+
+TEST_P(InstalledPackage, SaysTheProgramsAreInPlaceAndOnlyRegistersThem) {
+  const PackageCase& c = GetParam();
+  const Contents installed{{"HalvekClock", "packaged program"}, {"Halvek_Clock_bg.jpg", "bg"}};
+  Put(target, installed);
+  system.registration = {ScreensaverRegistration::Outcome::kAdded, "/h/.xscreensaver", {}, {}};
+  Form1& f = Start();
+  if (c.russian) pump.Click(f.lblLoc(0));
+  if (c.chosen >= 0) pump.Click(f.opt(c.chosen));
+  PressOK();
+
+  std::string expected = c.reported + "\r\n   " + target.string();
+  if (c.registered)
+    expected += c.russian ? "\r\n\r\nHalvekClock добавлен в список хранителей экрана в файле:"
+                            "\r\n   /h/.xscreensaver"
+                          : "\r\n\r\nHalvekClock was added to the list of screensavers in:"
+                            "\r\n   /h/.xscreensaver";
+  EXPECT_EQ(Report(), expected);
+  EXPECT_EQ(system.registered_screensavers.size(), c.registered ? 1u : 0u);
+  EXPECT_EQ(Read(target), installed);
+  EXPECT_TRUE(Read(source).empty());
+}
+
+constexpr char kInstalledAlready[] =
+    "HalvekClock is installed already; no files needed copying into:";
+INSTANTIATE_TEST_SUITE_P(
+    Choices, InstalledPackage,
+    ::testing::Values(PackageCase{"Neither", false, -1, kInstalledAlready, true},
+                      PackageCase{"Install", false, 0, kInstalledAlready, true},
+                      PackageCase{"CopyOnly", false, 1, kInstalledAlready, false},
+                      PackageCase{
+                          "InRussian", true, -1,
+                          "HalvekClock уже установлен; ничего не понадобилось копировать в папку:",
+                          true}),
+    [](const auto& info) { return info.param.name; });
+
 }  // namespace
 }  // namespace hc::setup::testing
