@@ -190,8 +190,8 @@ TEST_F(SettingsFile, AFileSavedUnderOneLocaleKeepsItsDecimalsUnderTheOther) {
   for (const Case& k :
        {Case{"comma file, point locale", ',', '.'}, Case{"point file, comma locale", '.', ','}}) {
     const std::string mark(1, k.written);
-    PutSettings("ViewTime=0" + mark + "5\r\nShapeWidth=0\r\nPicCenter=" + folder.string() +
-                "/\r\nSlideShowTime=1" + mark +
+    PutSettings("ViewTime=0" + mark + "5\r\nShapeWidth=0\r\nPicCenter=" + folder.string() + sep +
+                "\r\nSlideShowTime=1" + mark +
                 "5\r\nLocalisation=1\r\nBack=0\r\nHColor=255\r\n"
                 "MColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=20" +
                 mark + "25\r\nFName=Tahoma\r\nClock2=0\r\n");

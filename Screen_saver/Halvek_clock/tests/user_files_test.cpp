@@ -72,7 +72,9 @@ TEST_F(UserFiles, FilesKeptElsewhereThroughTheUsersLinksStayWhereTheyLive) {
   std::ofstream(dotfiles / "hc.ini", std::ios::binary) << kDefaultFile;
   std::ofstream(dotfiles / "bg.gif", std::ios::binary) << Gif(10, 10);
   PutFile("pics/new.gif", Gif(20, 20));
-  fs::create_symlink(dotfiles / "hc.ini", folder / "Halvek_Clock.ini");
+  std::error_code no_links;
+  fs::create_symlink(dotfiles / "hc.ini", folder / "Halvek_Clock.ini", no_links);
+  if (no_links) GTEST_SKIP() << "no links on this system: " << no_links.message();
   fs::create_symlink(dotfiles / "bg.gif", folder / "Halvek_Clock_bg.jpg");
 
   for (const int button : {1, 0}) {  // Cancel, then Save
