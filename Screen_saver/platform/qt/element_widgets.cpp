@@ -4,6 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <type_traits>
 
 #include "convert.h"
 #include "file_lists.h"
@@ -26,7 +29,9 @@ QWidget* MakeTextBox(TextBox& box, QWidget* parent, Session& session, System& sy
   return edit;
 }
 
-// A click anywhere on the element counts, not only on its mark and its text.
+// A click anywhere on the element counts, not only on its mark and its text. A caption
+// longer than its box goes on in more lines where the box has room for them, as the
+// system's own option buttons and check boxes do; the toolkit's would cut it.
 template <class QtButton>
 class WholeAreaButton : public QtButton {
  public:
@@ -34,6 +39,22 @@ class WholeAreaButton : public QtButton {
 
  protected:
   bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+
+  void paintEvent(QPaintEvent*) override {
+    constexpr bool kOption = std::is_same_v<QtButton, QRadioButton>;
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    this->initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(kOption ? QStyle::CE_RadioButton : QStyle::CE_CheckBox, option);
+    option.text = caption;
+    const QRect room = this->style()->subElementRect(
+        kOption ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, this);
+    painter.setPen(this->palette().color(this->isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                         QPalette::WindowText));
+    painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption);
+  }
 };
 
 // Option buttons and check boxes: the model decides the new state, Qt's own toggling is undone.

@@ -134,6 +134,49 @@ TEST_F(Widgets, CheckBoxTogglesInTheModelAndShowsGreyed) {
   }
 }
 
+// How many lines of text a widget shows right of `from_x`: bands of rows with dark pixels.
+int TextLines(const QImage& image, int from_x) {
+  int lines = 0;
+  bool in_line = false;
+  for (int y = 0; y < image.height(); ++y) {
+    bool ink = false;
+    for (int x = from_x; x < image.width() && !ink; ++x) ink = qGray(image.pixel(x, y)) < 96;
+    if (ink && !in_line) ++lines;
+    in_line = ink;
+  }
+  return lines;
+}
+
+TEST_F(Widgets, ACaptionLongerThanItsBoxGoesOnInAnotherLine) {
+  OptionButton& option = window.Add<OptionButton>("option");
+  CheckBox& check = window.Add<CheckBox>("check");
+  struct Case {
+    TextElement* element;
+    const char* text;
+    int lines;
+  };
+  const Case cases[] = {
+      {&option, "Copy HalvekClock to the system folder (install later)", 2},
+      {&option, "Back", 1},
+      {&check, "Copy HalvekClock to the system folder (install later)", 2},
+  };
+  option.Move(T(10), T(10), T(180), T(40));
+  check.Move(T(10), T(60), T(180), T(40));
+  for (TextElement* e : {static_cast<TextElement*>(&option), static_cast<TextElement*>(&check)}) {
+    e->SetBackColor(kWhite);
+    e->SetForeColor(0);
+  }
+  Open();
+  for (const Case& c : cases) {
+    c.element->SetText(c.text);
+    Settle();
+    QWidget* widget = WidgetAt<QWidget>(20, c.element == &option ? 30 : 80);
+    ASSERT_NE(widget, nullptr);
+    // Right of the mark, which the style may draw dark.
+    EXPECT_EQ(TextLines(widget->grab().toImage(), 24), c.lines) << c.text;
+  }
+}
+
 TEST_F(Widgets, ButtonsFollowTheModel) {
   Button& button = window.Add<Button>("button");
   button.Move(T(10), T(10), T(100), T(30));
