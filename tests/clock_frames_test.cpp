@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -114,18 +115,21 @@ class ClockFrames : public ::testing::TestWithParam<std::tuple<Look, DateTime>> 
     std::filesystem::remove_all(folder);
   }
   Image Frame() { return frames::Grab(clock->window); }
+  // The frame's pixels per logical pixel: the face is laid out in logical pixels of 15
+  // twips, whatever the scale the screen is drawn at.
+  static int Scale(const Image& img) { return std::max(1, img.width / 1024); }
+  static int At(const Image& img, double twips) {
+    return static_cast<int>(std::lround(twips / 15 * Scale(img)));
+  }
   // Whether the colour stands on the pixel or a neighbour (edges are smoothed).
   static bool Near(const Image& img, Point p, Rgb colour) {
-    const int x = static_cast<int>(std::lround(p.x / 15));
-    const int y = static_cast<int>(std::lround(p.y / 15));
-    for (int dy = -1; dy <= 1; ++dy)
-      for (int dx = -1; dx <= 1; ++dx)
+    const int x = At(img, p.x), y = At(img, p.y), reach = Scale(img);
+    for (int dy = -reach; dy <= reach; ++dy)
+      for (int dx = -reach; dx <= reach; ++dx)
         if (img.Valid(x + dx, y + dy) && img.At(x + dx, y + dy) == colour) return true;
     return false;
   }
-  static Rgb Pixel(const Image& img, Point p) {
-    return img.At(static_cast<int>(std::lround(p.x / 15)), static_cast<int>(std::lround(p.y / 15)));
-  }
+  static Rgb Pixel(const Image& img, Point p) { return img.At(At(img, p.x), At(img, p.y)); }
 
   static Point Centre(const Element& e) {
     return {e.Left() + e.Width() / 2, e.Top() + e.Height() / 2};
@@ -191,8 +195,11 @@ void AppEnvironment::TearDown() {
 
 TEST_P(ClockFrames, EachHandIsDrawnInItsColourWhereTheModelPutsIt) {
   const Image img = Frame();
-  ASSERT_EQ(img.width, 1024);
-  ASSERT_EQ(img.height, 768);
+  // At a scale factor the frame has that many pixels for each of the layout's.
+  const char* factor = std::getenv("QT_SCALE_FACTOR");
+  const int scale = std::max(1, factor ? std::atoi(factor) : 1);
+  ASSERT_EQ(img.width, 1024 * scale);
+  ASSERT_EQ(img.height, 768 * scale);
   const Rgb hand[3] = {{0, 0, 255}, {0, 255, 0}, {255, 0, 0}};
   int lines_checked = 0;
   for (int i = 0; i <= 2; ++i) {

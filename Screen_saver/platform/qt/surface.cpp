@@ -35,6 +35,9 @@ Surface::~Surface() = default;
 
 bool Surface::PaintInServer() {
   if (owner_) return false;
+  // The server's pictures are in device pixels, the face is laid out in logical ones: at
+  // any other scale the toolkit's own painting draws it at the device's resolution.
+  if (devicePixelRatioF() != 1.0) return false;
   canvas_ = XCanvas::For(winId());
   if (!canvas_) return false;
   // The server holds what shows: no backing store, and no flush that waits on the server.
