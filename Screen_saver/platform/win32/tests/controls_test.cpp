@@ -3,6 +3,8 @@
 // holds.
 
 #include <windows.h>
+// The controls of the system's choosers, which need <windows.h> first.
+#include <dlgs.h>
 // Our headers use the types of <windows.h>; it comes first.
 
 #include <gtest/gtest.h>
