@@ -648,7 +648,7 @@ TEST(FontChooser, OpensOnTheFaceSizeAndColourItIsGiven) {
     const wchar_t* size;
   };
   for (const Case& k : {Case{{"Tahoma", 20, Rgb(255, 0, 0)}, L"Tahoma", L"20"},
-                        Case{{"Courier New", 12, Rgb(0, 128, 0)}, L"Courier New", L"12"}}) {
+                        Case{{"DejaVu Sans", 12, Rgb(0, 128, 0)}, L"DejaVu Sans", L"12"}}) {
     FontRequest request;
     FillFontRequest(nullptr, k.initial, 96, request);
     EXPECT_EQ(request.chooser.Flags & (CF_SCREENFONTS | CF_EFFECTS | CF_NOSTYLESEL),
