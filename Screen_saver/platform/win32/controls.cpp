@@ -101,6 +101,23 @@ void Place(const Element& e, HWND w) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Whether a line of the edit's font, in the edit's height, leaves no room for the sunken
+// edge of two pixels above and below.
+bool TooLowForEdge(HWND edit) {
+  RECT bounds{};
+  GetWindowRect(edit, &bounds);
+  HDC dc = GetDC(edit);
+  if (!dc) return false;
+  const HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+  TEXTMETRICW metrics{};
+  const bool measured = GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(edit, dc);
+  constexpr int kEdges = 4;
+  return measured && bounds.bottom - bounds.top - kEdges < metrics.tmHeight;
+}
+
 void SyncTextBox(const TextBox& box, HWND edit) {
   SetFont(edit, box.GetFont());
   {
@@ -109,8 +126,14 @@ void SyncTextBox(const TextBox& box, HWND edit) {
   }
   const bool read_only = (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0;
   if (read_only != box.ReadOnly()) SendMessageW(edit, EM_SETREADONLY, box.ReadOnly(), 0);
-  // A box used as a caption has no frame; the frame lies outside the client area.
-  if (SetStyleBits(edit, GWL_EXSTYLE, WS_EX_CLIENTEDGE, box.Border() ? WS_EX_CLIENTEDGE : 0))
+  // A box used as a caption has no frame; the frame lies outside the client area. A box
+  // too low for a line of its font inside the sunken edge (the colour swatches) gets a plain
+  // line instead, which leaves its text the room the edge would cut off.
+  const bool thin = box.Border() && TooLowForEdge(edit);
+  bool framed = SetStyleBits(edit, GWL_EXSTYLE, WS_EX_CLIENTEDGE,
+                             box.Border() && !thin ? WS_EX_CLIENTEDGE : 0);
+  framed |= SetStyleBits(edit, GWL_STYLE, WS_BORDER, thin ? WS_BORDER : 0);
+  if (framed)
     SetWindowPos(edit, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   // An edit reads its alignment when it is made; Wine's never again, so a later change

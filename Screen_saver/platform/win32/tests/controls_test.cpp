@@ -256,6 +256,33 @@ TEST_F(Controls, ABoxUsedAsACaptionHasNoFrame) {
   EXPECT_TRUE(framed());
 }
 
+// The colour swatches are text boxes too low for their font inside a sunken edge: their
+// text gets the room of a line, under a plain frame, and is not cut at the bottom.
+TEST_F(Controls, ABoxTooLowForTheSunkenEdgeKeepsRoomForItsText) {
+  struct Case {
+    int height;  // pixels
+    bool sunken;
+  };
+  for (const Case& k : {Case{13, false}, Case{15, false}, Case{25, true}}) {
+    TextBox& box = window.Add<TextBox>("swatch" + std::to_string(k.height));
+    box.Move(T(10), T(10), T(31), T(k.height));
+    box.SetFontSize(8.25);
+    box.SetText("21");
+    HWND edit = Control(box);
+    EXPECT_EQ((GetWindowLongPtrW(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0, k.sunken) << k.height;
+    EXPECT_EQ((GetWindowLongPtrW(edit, GWL_STYLE) & WS_BORDER) != 0, !k.sunken) << k.height;
+    RECT client{};
+    GetClientRect(edit, &client);
+    HDC dc = GetDC(edit);
+    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    ReleaseDC(edit, dc);
+    // The digits stand on the baseline: the client area holds the line down to it.
+    EXPECT_GE(client.bottom, metrics.tmAscent) << k.height << " pixels high";
+  }
+}
+
 TEST_F(Controls, OptionButtonsAreExclusiveThroughTheModel) {
   OptionButton& a = window.Add<OptionButton>("opt", 0);
   OptionButton& b = window.Add<OptionButton>("opt", 1);
