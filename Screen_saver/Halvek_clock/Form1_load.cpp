@@ -54,6 +54,8 @@ void Form1::Form_Load() {
 
   PlaceHint();
   lblF1.SetForeColor(Rgb(90, 90, 90));
+  // In a screensaver host's window the key is the host's: it ends the screensaver.
+  if (system_.InHostsWindow()) lblF1.SetVisible(false);
 
   module.HintPicture = Files().lblSovet.Text();
   module.IniValue = DefaultIniTable();

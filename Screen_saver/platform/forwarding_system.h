@@ -54,6 +54,7 @@ class ForwardingSystem : public System {
   bool FolderWritable(const std::string& folder) override { return inner_.FolderWritable(folder); }
   std::string UsersFileAt(const std::string& path) override { return inner_.UsersFileAt(path); }
   void SetDialogLanguage(DialogLanguage language) override { inner_.SetDialogLanguage(language); }
+  bool InHostsWindow() override { return inner_.InHostsWindow(); }
   FileError MakeFolder(const std::string& folder) override { return inner_.MakeFolder(folder); }
   std::string UserDataFolder() override { return inner_.UserDataFolder(); }
   char DecimalSeparator() override { return inner_.DecimalSeparator(); }

@@ -120,6 +120,9 @@ class System {
   // Shows the window modally and returns when it hides.
   virtual void RunModal(Window& window) = 0;
 
+  // Whether the program draws into a window a screensaver host owns, which keeps keys and
+  // mouse for itself.
+  virtual bool InHostsWindow() { return false; }
   // The language the system's own choosers speak, where the platform lets a program choose;
   // elsewhere they speak the system's.
   virtual void SetDialogLanguage(DialogLanguage) {}

@@ -13,23 +13,26 @@ cp "$program" "$work/HalvekClock"
 start_display Xvfb -screen 0 1024x768x24 -nolisten tcp -br
 
 alive() { kill -0 "$1" 2>/dev/null; }
-# Opens a 640x480 window to host the clock: sets `host` (its process) and `window`.
+# Opens a window (640x480 unless a size is given) at the screen's top-left corner to host the
+# clock: sets `host` (its process) and `window`.
 open_host_window() {
-  xclock -geometry 640x480+0+0 -bg black -fg black -hd black -hl black >/dev/null 2>&1 &
+  xclock -geometry "${1:-640x480}+0+0" -bg black -fg black -hd black -hl black >/dev/null 2>&1 &
   host=$!
   pids+=("$host")
   wait_for xdotool search --pid "$host" >/dev/null || fail "no host window"
   window=$(xdotool search --pid "$host" | head -1)
 }
 
-# 1. The face at the window's size: the centre circle's top edge 36 pixels above its centre.
+# 1. The face at the window's size, scaled down to fit a window smaller than the face needs
+# (700 pixels each way): the centre circle's top edge 36 x 480 / 700 = 25 pixels above its
+# centre.
 open_host_window
 "$work/HalvekClock" --window-id "$window" &
 clock=$!
 pids+=("$clock")
-wait_for centre_at 320 240 || fail "no centre circle at the centre of a 640x480 window"
+wait_for centre_at 320 240 25 || fail "no centre circle at the centre of a 640x480 window"
 
-# 2. A resize lays it out again.
+# 2. A resize lays it out again, at its own size where the window has room.
 xdotool windowsize "$window" 900 700
 wait_for centre_at 450 350 || fail "the face did not follow the window to 900x700"
 
@@ -50,7 +53,7 @@ open_host_window
 XSCREENSAVER_WINDOW=$window "$work/HalvekClock" --root &
 first=$!
 pids+=("$first")
-wait_for centre_at 320 240 || fail "--root with XSCREENSAVER_WINDOW drew elsewhere"
+wait_for centre_at 320 240 25 || fail "--root with XSCREENSAVER_WINDOW drew elsewhere"
 "$work/HalvekClock" --window-id "$window" &
 second=$!
 pids+=("$second")
@@ -67,5 +70,27 @@ done
 # 6. Bad ids are refused with a reason.
 if "$work/HalvekClock" --window-id nonsense 2>"$work/err"; then fail "a bad id was taken"; fi
 grep -q "not a window id: nonsense" "$work/err" || fail "no reason given: $(cat "$work/err")"
+
+# 7. A window smaller than the face (a settings preview) shows all of it, scaled down, and no
+# hint of a key, which the host keeps: something at the centre, nothing at the window's edges
+# (at its own size the face is twice the window's height), nothing grey in the corner where
+# the hint would be.
+open_host_window 320x240
+"$work/HalvekClock" --window-id "$window" &
+pids+=($!)
+# The emblem lights the centre; the circle's outline is too thin at this size to find.
+lit_at() {
+  import -silent -window root -depth 8 "$work/shot.png"
+  local brightest
+  brightest=$(convert "$work/shot.png" -crop "7x7+$(($1 - 3))+$(($2 - 3))" -format "%[fx:maxima]" info:)
+  awk -v b="$brightest" 'BEGIN { exit !(b > 0.2) }'
+}
+wait_for lit_at 160 120 || fail "no face at the centre of a 320x240 window"
+sleep 0.5
+import -silent -window root -depth 8 -crop 320x240+0+0 +repage "$work/small.png"
+edges=$(convert "$work/small.png" -fill black -draw "rectangle 2,2 317,237" -format "%[fx:maxima]" info:)
+[ "$edges" = 0 ] || fail "the face reaches the edges of a 320x240 window"
+corner=$(convert "$work/small.png" -crop 120x40+200+200 +repage -format "%[fx:maxima]" info:)
+[ "$corner" = 0 ] || fail "something shows where the hint would be"
 
 echo "1 passed, 0 failed"

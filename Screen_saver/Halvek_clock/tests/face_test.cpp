@@ -351,6 +351,15 @@ TEST_F(Face, TheHintFadesOverEightTicksAndThenHides) {
   EXPECT_EQ(c.lblF1.ForeColor(), Rgb(10, 10, 10));
 }
 
+TEST_F(Face, InAScreensaverHostsWindowTheHintNeverShows) {
+  // The host owns the key the hint names: pressing it ends the screensaver there.
+  system.in_hosts_window = true;
+  Form1& c = Start();
+  EXPECT_FALSE(c.lblF1.Visible());
+  pump.Advance(3000);
+  EXPECT_FALSE(c.lblF1.Visible());
+}
+
 TEST_F(Face, TheTickCountStopsAtItsLimit) {
   Form1& c = Start();
   c.TickCount = 32766;

@@ -35,6 +35,7 @@ class FakeSystem : public StandardFiles {
   std::string program_folder;
   std::string command_line;
   bool another_instance = false;
+  bool in_hosts_window = false;
   ScreenSize screen{15360, 11520};
   DateTime start_time{2026, 12, 9, 10, 8, 0};
   std::int64_t elapsed_ms = 0;  // advanced by the event pump
@@ -96,6 +97,7 @@ class FakeSystem : public StandardFiles {
   std::optional<Color> AskColor(Color initial) override;
   std::optional<FontChoice> AskFont(const FontChoice& initial) override;
   void SetDialogLanguage(DialogLanguage language) override { dialog_language = language; }
+  bool InHostsWindow() override { return in_hosts_window; }
   std::vector<std::string> Drives() override;
   FileError CheckFolder(const std::string& folder) override;
   char DecimalSeparator() override { return decimal_separator; }

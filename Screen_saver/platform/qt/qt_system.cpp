@@ -24,8 +24,12 @@ bool QtSystem::AnotherInstance() {
   return !session_.Host() && LinuxSystem::AnotherInstance();
 }
 
+bool QtSystem::InHostsWindow() {
+  return session_.Host() != nullptr;
+}
+
 ScreenSize QtSystem::Screen() {
-  const QSize size = session_.ScreenRect().size();
+  const QSize size = session_.LayoutRect().size();
   return {static_cast<std::int64_t>(size.width()) * kTwipsPerPixel,
           static_cast<std::int64_t>(size.height()) * kTwipsPerPixel};
 }

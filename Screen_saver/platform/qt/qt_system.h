@@ -31,6 +31,7 @@ class QtSystem : public UserFacingSystem<LinuxSystem> {
   char DecimalSeparator() override;
   void SetCursorPos(int x, int y) override;
   void SetDialogLanguage(DialogLanguage language) override { language_ = language; }
+  bool InHostsWindow() override;
   void EndProgram() override;
   bool Ended() override;
 

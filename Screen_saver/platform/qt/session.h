@@ -42,6 +42,11 @@ class Session {
   HostWindow* Host() const { return host_.get(); }
   // Where a full-screen window goes: the host's window, or the primary screen.
   QRect ScreenRect() const;
+  // How much smaller than its layout a full-screen window is drawn: below 1 only in a host's
+  // window too small for the face (a settings preview), which then shows it whole.
+  double FaceScale() const;
+  // The area a full-screen window is laid out for: ScreenRect at the face's scale.
+  QRect LayoutRect() const;
 
   // Runs a local event loop until `window` is hidden or the program ends.
   void WaitWhileShown(const Window& window);
@@ -55,6 +60,9 @@ class Session {
   };
 
   bool ended_ = false;
+  // Whether the host's window was too small for the face when the program started: only
+  // then is the face drawn at a scale, which keeps the X server's composition for the rest.
+  bool fits_face_ = false;
   std::unique_ptr<HostWindow> host_;
   Delivery delivery_{[this] { return ended_; }};
   std::vector<std::unique_ptr<WindowView>> views_;

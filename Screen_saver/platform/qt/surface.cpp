@@ -37,7 +37,7 @@ bool Surface::PaintInServer() {
   if (owner_) return false;
   // The server's pictures are in device pixels, the face is laid out in logical ones: at
   // any other scale the toolkit's own painting draws it at the device's resolution.
-  if (devicePixelRatioF() != 1.0) return false;
+  if (devicePixelRatioF() != 1.0 || Scale() != 1) return false;
   canvas_ = XCanvas::For(winId());
   if (!canvas_) return false;
   // The server holds what shows: no backing store, and no flush that waits on the server.
@@ -50,9 +50,20 @@ QPaintEngine* Surface::paintEngine() const {
   return canvas_ ? nullptr : QWidget::paintEngine();
 }
 
+double Surface::Scale() const {
+  return !owner_ && window_.FullScreen() ? session_.FaceScale() : 1;
+}
+
 void Surface::Invalidate(const RectTwips& area) {
-  const QRect dirty = DirtyRect(area);
-  if (!dirty.isEmpty()) update(dirty);
+  QRect dirty = DirtyRect(area);
+  if (dirty.isEmpty()) return;
+  if (const double scale = Scale(); scale != 1) {
+    const QRectF shown(dirty.x() * scale, dirty.y() * scale, dirty.width() * scale,
+                       dirty.height() * scale);
+    // Smoothed edges reach a pixel further.
+    dirty = shown.toAlignedRect().adjusted(-1, -1, 1, 1);
+  }
+  update(dirty);
 }
 
 void Surface::PaintFace(QPainter& p, const QRegion& dirty) {
@@ -188,7 +199,16 @@ void Surface::paintEvent(QPaintEvent* event) {
     return;
   }
   QPainter p(this);
-  const QRegion& dirty = event->region();
+  QRegion dirty = event->region();
+  if (const double scale = Scale(); scale != 1) {
+    p.scale(scale, scale);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect shown = dirty.boundingRect();
+    dirty =
+        QRectF(shown.x() / scale, shown.y() / scale, shown.width() / scale, shown.height() / scale)
+            .toAlignedRect()
+            .adjusted(-1, -1, 1, 1);
+  }
   PaintFace(p, dirty);
   for (const Element* e : window_.Stacking()) {
     if (!DrawnOn(*e, owner_) || !e->Visible()) continue;
@@ -196,6 +216,14 @@ void Surface::paintEvent(QPaintEvent* event) {
     if (!dirty.intersects(DirtyRect(ToContainer(*e, e->Extent())))) continue;
     p.save();
     PaintDrawn(p, *e);
+    p.restore();
+  }
+  if (!paints_windowed_) return;
+  // Windowed elements lie above everything drawn.
+  for (const Element* e : window_.Stacking()) {
+    if (!e->Windowed() || e->Container() || !e->Visible()) continue;
+    p.save();
+    PaintWindowed(p, *e);
     p.restore();
   }
 }

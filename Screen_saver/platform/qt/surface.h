@@ -30,6 +30,9 @@ class Surface : public QWidget {
   // Makes the window's own surface put itself together in the X server, windowed elements
   // included, with no buffer of its own; false, and nothing changed, where that cannot be.
   bool PaintInServer();
+  // Makes the window's own surface draw its windowed elements too, as native widgets cannot
+  // follow the scale it draws at.
+  void PaintWindowedToo() { paints_windowed_ = true; }
   ~Surface() override;
 
  protected:
@@ -49,12 +52,15 @@ class Surface : public QWidget {
   // `e` drawn alone into a layer covering `area` of the window.
   QImage Render(const Element& e, const QRect& area);
   Element* Target(const QPoint& pos) const;
+  // How much smaller than its layout this surface draws (see Session::FaceScale).
+  double Scale() const;
 
   Window& window_;
   Element* owner_;
   Session& session_;
   ClickTracker clicks_;
   std::unique_ptr<XCanvas> canvas_;
+  bool paints_windowed_ = false;
   // An element's pixels as the server keeps them, and the look they were drawn for; each
   // element's recent looks, the latest first.
   struct Sprite {

@@ -38,10 +38,10 @@ void WindowView::Shut() {
 
 void WindowView::HostResized() {
   if (!window_.FullScreen()) return;
-  const QRect area = session_.ScreenRect();
-  top_->setGeometry(area);
-  session_.Deliver().Resize(window_, area.width() * double{kTwipsPerPixel},
-                            area.height() * double{kTwipsPerPixel});
+  top_->setGeometry(session_.ScreenRect());
+  const QRect layout = session_.LayoutRect();
+  session_.Deliver().Resize(window_, layout.width() * double{kTwipsPerPixel},
+                            layout.height() * double{kTwipsPerPixel});
 }
 
 void WindowView::AddTimer(const Timer& timer) {
@@ -67,7 +67,7 @@ void WindowView::BuildWidgets() {
   // Every element is known before the widgets are made, so none is made twice.
   Discover();
   widgets_built_ = true;
-  paints_windowed_ = PaintWholeInServer();
+  paints_windowed_ = PaintWholeInServer() || PaintWholeScaled();
   if (paints_windowed_) return;
   // Elements come after their containers, so each container's widget is there first.
   for (const auto& e : window_.Elements())
@@ -80,6 +80,14 @@ bool WindowView::PaintWholeInServer() {
   for (const auto& e : window_.Elements())
     if (e->Windowed() && !CanPaintWindowed(*e)) return false;
   return top_->PaintInServer();
+}
+
+bool WindowView::PaintWholeScaled() {
+  if (!window_.FullScreen() || session_.FaceScale() == 1) return false;
+  for (const auto& e : window_.Elements())
+    if (e->Windowed() && !CanPaintWindowed(*e)) return false;
+  top_->PaintWindowedToo();
+  return true;
 }
 
 void WindowView::CreateWidget(Element& e) {

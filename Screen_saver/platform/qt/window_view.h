@@ -48,6 +48,9 @@ class WindowView : public QObject, public ViewSync {
   void InvalidateAllDrawn() override;
   void Restack() override;
   bool PaintsWindowed() const override { return paints_windowed_; }
+  // A window shown smaller than its layout is drawn whole by its surface, windowed
+  // elements included, at the face's scale.
+  bool PaintWholeScaled();
 
  private:
   // A full-screen window whose windowed elements can all be drawn is put together in the X
