@@ -59,18 +59,20 @@ before_cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   wait 2>/dev/null || true
 }
+# sway is up when it answers on its socket; one that has ended (gone, or a zombie) never
+# will: then this machine cannot run it.
 sway_ready() {
-  kill -0 "$sway_pid" 2>/dev/null || return 1
+  if ! grep -qs '^State:[[:space:]]*[^Z]' "/proc/$sway_pid/status"; then
+    echo "sway said:"
+    sed 's/^/  /' "$work/sway.log"
+    skip "sway does not run here"
+  fi
   SWAYSOCK=$(compgen -G "$XDG_RUNTIME_DIR/sway-ipc.*.sock" | head -1)
   [ -n "$SWAYSOCK" ] || return 1
   export SWAYSOCK
   "${as_user[@]}" swaymsg -t get_outputs >/dev/null 2>&1
 }
-if ! wait_for sway_ready; then
-  echo "sway said:"
-  sed 's/^/  /' "$work/sway.log"
-  skip "sway does not run here"
-fi
+wait_for sway_ready || fail "sway did not answer on its socket"
 WAYLAND_DISPLAY=$(basename "$(compgen -G "$XDG_RUNTIME_DIR/wayland-[0-9]*" | grep -v '\.lock$' | head -1)")
 export WAYLAND_DISPLAY
 "${as_user[@]}" grim "$work/empty.png" >"$work/tool.log" 2>&1 || skip "grim does not run here: $(cat "$work/tool.log")"
@@ -78,7 +80,8 @@ export WAYLAND_DISPLAY
 read -r width height <<<"$(identify -format '%w %h' "$work/empty.png")"
 [ "$width $height" = "1152 720" ] || fail "the output is ${width}x$height, not the 1152x720 asked for"
 
-# 1. The face fills the output, centred on it.
+# 1. The face is centred on the output (a window not full screen would be tiled below sway's
+# title bar, and its face lower).
 QT_QPA_PLATFORM=wayland "${as_user[@]}" "$work/HalvekClock" /s 2>"$work/clock.err" &
 clock=$!
 pids+=("$clock")
