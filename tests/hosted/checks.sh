@@ -34,16 +34,21 @@ start_display() {
 # Checks on the display; they write their screenshot into $work.
 
 # Whether the centre circle's outline, in the seconds colour RGB(255, 192, 192), stands
-# around (x, y): a pale pixel near each of its four sides, R pixels out (36 unless given, for
-# a face at its own size). One hand's line or circle can cross one side, never all four.
-# ImageMagick's text lines read "x,y: (r,g,b) ...": the colour is fields 3 to 5. A face
-# drawn smaller blends its thin outline with the black: "pale" then reads half as bright.
+# around (x, y) of the display: a pale pixel near each of its four sides, R pixels out (36
+# unless given, for a face at its own size). One hand's line or circle can cross one side,
+# never all four.
 centre_at() {
   import -silent -window root -depth 8 "$work/shot.png"
-  local dx dy r=${3:-36}
+  outline_around "$work/shot.png" "$1" "$2" "${3:-36}"
+}
+# The same on a screenshot already taken: outline_around PICTURE X Y [R].
+# ImageMagick's text lines read "x,y: (r,g,b) ...": the colour is fields 3 to 5. A face
+# drawn smaller blends its thin outline with the black: "pale" then reads half as bright.
+outline_around() {
+  local dx dy r=${4:-36}
   for d in "0 -$r" "0 $((r - 1))" "-$r 0" "$((r - 1)) 0"; do
     read -r dx dy <<<"$d"
-    convert "$work/shot.png" -crop "5x5+$(($1 + dx - 2))+$(($2 + dy - 2))" txt:- |
+    convert "$1" -crop "5x5+$(($2 + dx - 2))+$(($3 + dy - 2))" txt:- |
       awk -F'[(),]' 'NR > 1 && $3 + 0 > 100 && $4 + 0 > 70 && $5 + 0 > 70 { found = 1 } END { exit !found }' ||
       return 1
   done

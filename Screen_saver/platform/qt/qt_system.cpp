@@ -1,6 +1,7 @@
 #include "qt_system.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 
 #include "dialogs.h"
 #include "pictures.h"
@@ -63,8 +64,11 @@ char QtSystem::DecimalSeparator() {
 }
 
 void QtSystem::SetCursorPos(int x, int y) {
-  // The host owns the pointer.
-  if (!session_.Host()) QCursor::setPos(x, y);
+  // The host owns the pointer, and a Wayland compositor lets no program move it (Qt would
+  // only warn).
+  if (session_.Host() || QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    return;
+  QCursor::setPos(x, y);
 }
 
 void QtSystem::EndProgram() {
