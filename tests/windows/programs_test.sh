@@ -73,9 +73,25 @@ start_clock() {
 }
 face_or_gone() { gone "$1" || centre_at $((screen_w / 2)) $((screen_h / 2)); }
 
-# 2. The clock shows its face at the centre of the screen, and Escape ends it.
+# 2. The clock shows its face at the centre of the screen, its hint in the bottom-right
+# corner fades step by step, as the screen shows it, and Escape ends it.
 start_clock "the first time"
 cp "$work/shot.png" "${HC_SCREENSHOTS:-$work}/windows_clock.png" 2>/dev/null || true
+# The brightest grey of the hint's box, 201 x 41 pixels in the corner, from 0 to 255.
+hint_grey() {
+  import -silent -window root -depth 8 "$work/hint.png"
+  convert "$work/hint.png" -crop "201x41+$((screen_w - 201))+$((screen_h - 41))" \
+    -format "%[fx:round(maxima * 255)]" info:
+}
+first_grey=$(hint_grey)
+if [ "$first_grey" -gt 20 ]; then
+  sleep 3
+  later_grey=$(hint_grey)
+  [ "$later_grey" -gt 0 ] && [ "$later_grey" -lt "$first_grey" ] ||
+    fail "the hint did not fade on the screen: grey $first_grey, then $later_grey 3 s later"
+else
+  echo "the hint was gone before it could be seen (grey $first_grey); its fading is not checked"
+fi
 xdotool key Escape
 ends_well "$proc" "the clock after Escape"
 

@@ -2,6 +2,7 @@
 // Our headers use the types of <windows.h>; it comes first.
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -101,6 +102,17 @@ void Place(const Element& e, HWND w) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// An edit takes its colours from its parent each time it paints, so a change of colours
+// alone shows nothing until it paints again: it is asked to, once for each change.
+void RepaintOnNewColours(HWND edit, const TextElement& e) {
+  static std::map<HWND, std::uint64_t> painted_with;
+  const std::uint64_t colours = (std::uint64_t{e.ForeColor()} << 32) | e.BackColor();
+  auto [it, added] = painted_with.try_emplace(edit, colours);
+  if (!added && it->second == colours) return;
+  it->second = colours;
+  if (!added) InvalidateRect(edit, nullptr, TRUE);
+}
+
 // Whether a line of the edit's font, in the edit's height, leaves no room for the sunken
 // edge of two pixels above and below.
 bool TooLowForEdge(HWND edit) {
@@ -120,6 +132,7 @@ bool TooLowForEdge(HWND edit) {
 
 void SyncTextBox(const TextBox& box, HWND edit) {
   SetFont(edit, box.GetFont());
+  RepaintOnNewColours(edit, box);
   {
     const SyncingEdit quiet(edit);
     SetText(edit, box.Text());
