@@ -17,6 +17,10 @@
 
 namespace hc {
 
+// The run mode a command line names, as a screensaver host gives it: its first two
+// characters after blanks, in lower case ("/s", "/c", "/p").
+std::string RunModeOf(const std::string& command_line);
+
 class Form2;
 class frmFILE;
 

@@ -236,8 +236,12 @@ bool Form1::Clock2Setting() const {
   return value && *value == 1;
 }
 
+std::string RunModeOf(const std::string& command_line) {
+  return TrimmedLower(command_line).substr(0, 2);
+}
+
 void Form1::CheckCommandLine() {
-  RunMode = TrimmedLower(system_.CommandLine()).substr(0, 2);
+  RunMode = RunModeOf(system_.CommandLine());
   if (RunMode == "/c") {
     Options().window.Show();
     window.SetPointer(Pointer::kCross);

@@ -18,7 +18,10 @@ int main(int argc, char** argv) {
     return 0;
   }
 #endif
-  const auto app = hc::StartApp(argc, argv);
+  std::string command_line;
+  for (int i = 1; i < argc; ++i) command_line += (i > 1 ? " " : "") + std::string(argv[i]);
+  // The preview mode only writes a missing settings file: it needs no display.
+  const auto app = hc::StartApp(argc, argv, hc::RunModeOf(command_line) == "/p");
   hc::Form1 clock(app->GetSystem(), [&app](hc::Window& w) { app->Attach(w); });
   clock.Form_Load();
   if (app->GetSystem().Ended()) return 0;

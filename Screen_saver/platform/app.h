@@ -22,7 +22,7 @@ class App {
 };
 
 // Starts the backend the build picked; the arguments after the program's name make the
-// command line.
-std::unique_ptr<App> StartApp(int& argc, char** argv);
+// command line. A run that `shows_nothing` (a preview mode) goes on without a display.
+std::unique_ptr<App> StartApp(int& argc, char** argv, bool shows_nothing = false);
 
 }  // namespace hc

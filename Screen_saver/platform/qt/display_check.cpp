@@ -5,8 +5,6 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 
@@ -61,16 +59,6 @@ std::string NoDisplayReason() {
   if (display.empty() && Environment("WAYLAND_DISPLAY").empty())
     return "no display to show on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
   return "cannot reach the display " + (display.empty() ? Environment("WAYLAND_DISPLAY") : display);
-}
-
-bool ShowsNothing(const std::vector<std::string>& arguments) {
-  std::string line;
-  for (const auto& a : arguments) line += (line.empty() ? "" : " ") + a;
-  const auto first = std::find_if_not(line.begin(), line.end(),
-                                      [](unsigned char c) { return std::isspace(c) != 0; });
-  const std::string mode(first, first + std::min<std::ptrdiff_t>(2, line.end() - first));
-  return mode.size() == 2 && mode[0] == '/' &&
-         std::tolower(static_cast<unsigned char>(mode[1])) == 'p';
 }
 
 }  // namespace hc::qt

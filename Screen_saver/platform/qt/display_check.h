@@ -4,16 +4,11 @@
 // nothing, go on without a screen.
 
 #include <string>
-#include <vector>
 
 namespace hc::qt {
 
 // Empty when a display can be reached, or when the platform needs none (offscreen);
 // otherwise why not, in one line.
 std::string NoDisplayReason();
-
-// Whether the arguments (those after the program name) ask for a run that shows nothing:
-// the preview mode "/p", which only writes a missing settings file.
-bool ShowsNothing(const std::vector<std::string>& arguments);
 
 }  // namespace hc::qt

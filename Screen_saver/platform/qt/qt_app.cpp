@@ -37,10 +37,10 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
 
 // Without a display the toolkit would abort with a core dump. A run that shows nothing goes
 // on without a screen; any other ends with the reason and status 1.
-bool PrepareDisplay(int argc, char** argv) {
+bool PrepareDisplay(int argc, char** argv, bool shows_nothing) {
   const std::string reason = NoDisplayReason();
   if (reason.empty()) return true;
-  if (ShowsNothing(ProgramArguments(argc, argv))) {
+  if (shows_nothing) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     return true;
   }
@@ -52,11 +52,11 @@ bool PrepareDisplay(int argc, char** argv) {
 }  // namespace
 
 struct App::Impl {
-  Impl(int argc_in, char** argv_in)
+  Impl(int argc_in, char** argv_in, bool shows_nothing)
       : args(Copy(argc_in, argv_in)),
         pointers(Pointers(args)),
         argc(argc_in),
-        display_ready(PrepareDisplay(argc_in, argv_in)),
+        display_ready(PrepareDisplay(argc_in, argv_in, shows_nothing)),
         application(argc, pointers.data()),
         arguments(ProgramArguments(argc, pointers.data())),
         request(host::TakeHostWindowArguments(arguments, std::getenv("XSCREENSAVER_WINDOW"))),
@@ -93,7 +93,8 @@ struct App::Impl {
   TermSignal term_signal;
 };
 
-App::App(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}
+App::App(int& argc, char** argv, bool shows_nothing)
+    : impl_(std::make_unique<Impl>(argc, argv, shows_nothing)) {}
 
 App::~App() = default;
 
@@ -112,6 +113,6 @@ int App::Run() {
 
 }  // namespace hc::qt
 
-std::unique_ptr<hc::App> hc::StartApp(int& argc, char** argv) {
-  return std::make_unique<qt::App>(argc, argv);
+std::unique_ptr<hc::App> hc::StartApp(int& argc, char** argv, bool shows_nothing) {
+  return std::make_unique<qt::App>(argc, argv, shows_nothing);
 }

@@ -11,7 +11,7 @@ namespace hc::qt {
 class App : public hc::App {
  public:
   // Starts the toolkit; the arguments after the program name make the command line.
-  App(int& argc, char** argv);
+  App(int& argc, char** argv, bool shows_nothing = false);
   ~App() override;
   App(const App&) = delete;
   App& operator=(const App&) = delete;

@@ -22,6 +22,13 @@ namespace {
 // The looks kept for one element: a minute's worth of seconds, and a few more.
 constexpr std::size_t kKeptLooks = 64;
 
+// `area` at `scale`, grown to whole pixels and by one more, which smoothed edges reach.
+QRect Scaled(const QRect& area, double scale) {
+  return QRectF(area.x() * scale, area.y() * scale, area.width() * scale, area.height() * scale)
+      .toAlignedRect()
+      .adjusted(-1, -1, 1, 1);
+}
+
 }  // namespace
 
 Surface::Surface(Window& window, Element* owner, Session& session, QWidget* parent)
@@ -57,12 +64,7 @@ double Surface::Scale() const {
 void Surface::Invalidate(const RectTwips& area) {
   QRect dirty = DirtyRect(area);
   if (dirty.isEmpty()) return;
-  if (const double scale = Scale(); scale != 1) {
-    const QRectF shown(dirty.x() * scale, dirty.y() * scale, dirty.width() * scale,
-                       dirty.height() * scale);
-    // Smoothed edges reach a pixel further.
-    dirty = shown.toAlignedRect().adjusted(-1, -1, 1, 1);
-  }
+  if (const double scale = Scale(); scale != 1) dirty = Scaled(dirty, scale);
   update(dirty);
 }
 
@@ -203,11 +205,7 @@ void Surface::paintEvent(QPaintEvent* event) {
   if (const double scale = Scale(); scale != 1) {
     p.scale(scale, scale);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRect shown = dirty.boundingRect();
-    dirty =
-        QRectF(shown.x() / scale, shown.y() / scale, shown.width() / scale, shown.height() / scale)
-            .toAlignedRect()
-            .adjusted(-1, -1, 1, 1);
+    dirty = Scaled(dirty.boundingRect(), 1 / scale);
   }
   PaintFace(p, dirty);
   for (const Element* e : window_.Stacking()) {

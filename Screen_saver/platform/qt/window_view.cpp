@@ -75,17 +75,19 @@ void WindowView::BuildWidgets() {
   Restack();
 }
 
-bool WindowView::PaintWholeInServer() {
+bool WindowView::SurfaceCanPaintAll() const {
   if (!window_.FullScreen()) return false;
   for (const auto& e : window_.Elements())
     if (e->Windowed() && !CanPaintWindowed(*e)) return false;
-  return top_->PaintInServer();
+  return true;
+}
+
+bool WindowView::PaintWholeInServer() {
+  return SurfaceCanPaintAll() && top_->PaintInServer();
 }
 
 bool WindowView::PaintWholeScaled() {
-  if (!window_.FullScreen() || session_.FaceScale() == 1) return false;
-  for (const auto& e : window_.Elements())
-    if (e->Windowed() && !CanPaintWindowed(*e)) return false;
+  if (session_.FaceScale() == 1 || !SurfaceCanPaintAll()) return false;
   top_->PaintWindowedToo();
   return true;
 }

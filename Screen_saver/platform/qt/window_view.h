@@ -51,6 +51,8 @@ class WindowView : public QObject, public ViewSync {
   // A window shown smaller than its layout is drawn whole by its surface, windowed
   // elements included, at the face's scale.
   bool PaintWholeScaled();
+  // Whether the window is full screen and its own surface can draw every windowed element.
+  bool SurfaceCanPaintAll() const;
 
  private:
   // A full-screen window whose windowed elements can all be drawn is put together in the X

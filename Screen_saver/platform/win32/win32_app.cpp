@@ -46,6 +46,6 @@ Session& App::GetSession() {
 
 // The arguments come from the system's own wide command line (Win32System::CommandLine),
 // which keeps letters outside the ANSI code page.
-std::unique_ptr<hc::App> hc::StartApp(int& /*argc*/, char** /*argv*/) {
+std::unique_ptr<hc::App> hc::StartApp(int& /*argc*/, char** /*argv*/, bool /*shows_nothing*/) {
   return std::make_unique<win32::App>();
 }
