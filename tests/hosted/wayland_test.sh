@@ -43,6 +43,13 @@ xwayland disable
 output * resolution 1152x720
 EOF
 [ -z "${as_user[*]}" ] || chown "$(id -u nobody):$(id -g nobody)" "$work/sway.config" "$work/HalvekClock"
+# Under the sanitizers, their suppressions file must be one the clock's user can read: the
+# clone it lies in may be closed to other users.
+if [ -n "${as_user[*]}" ] && [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]*) ]]; then
+  cp "${BASH_REMATCH[1]}" "$work/lsan-suppressions.txt"
+  chown "$(id -u nobody):$(id -g nobody)" "$work/lsan-suppressions.txt"
+  export LSAN_OPTIONS=${LSAN_OPTIONS/"${BASH_REMATCH[1]}"/$work/lsan-suppressions.txt}
+fi
 "${as_user[@]}" sway -c "$work/sway.config" >"$work/sway.log" 2>&1 &
 sway_pid=$!
 pids+=("$sway_pid")
