@@ -128,6 +128,11 @@ void Form2::CreateElements() {
   Label1.SetAlign(Alignment::kCenter);
   Label1.SetTransparent(true);
   Label1.SetFont(Font("Arial Narrow", 8.25));
+
+  // Tab goes down the dialog as it reads, whatever order the elements were made in.
+  window.SetTabOrder({&optWT(0), &optWT(1), &optSW(0), &optSW(1), &optPIC(0), &optPIC(1),
+                      &optPIC(2), &chkBG(1), &chkBG(0), &txtOUT, &txtCOLOR(2), &txtCOLOR(1),
+                      &txtCOLOR(0), &txtCOLOR(3), &cmdOK(0), &cmdOK(1)});
 }
 
 void Form2::Form_Load() {

@@ -191,6 +191,22 @@ TEST_F(Dialog, KeyOneSelectsTheOptionsOfTheValuesInUse) {
   }
 }
 
+TEST_F(Dialog, TabGoesDownTheDialogAsItReadsWithEachOptionGroupOneStop) {
+  Configure();
+  EXPECT_EQ(
+      fake::EventPump::TabWalk(Options().window, 14),
+      (std::vector<std::string>{"optWT(0)", "optSW(0)", "optPIC(0)", "chkBG(1)", "chkBG(0)",
+                                "txtOUT", "txtCOLOR(2)", "txtCOLOR(1)", "txtCOLOR(0)",
+                                "txtCOLOR(3)", "cmdOK(0)", "cmdOK(1)", "optWT(0)", "optSW(0)"}));
+  // After the key "1" the options in use are selected: Tab stops on them.
+  clock.reset();
+  PutSettings("1\r\n1\r\n");
+  system.command_line = "/s";
+  pump.KeyPress(Start().window, '1');
+  EXPECT_EQ(fake::EventPump::TabWalk(Options().window, 3),
+            (std::vector<std::string>{"optWT(1)", "optSW(1)", "optPIC(0)"}));
+}
+
 TEST_F(Dialog, TickingBackAfterTheDialLaysTheCirclesOutAgain) {
   Form1& c = Configure();
   pump.Click(Options().chkBG(1));

@@ -116,6 +116,23 @@ TEST_F(FileManager, ASlideFolderStartsAShowWithThePeriodGiven) {
   }
 }
 
+TEST_F(FileManager, TabVisitsTheListsThePathThePeriodAndTheButtons) {
+  const std::vector<std::string> slides{"Drive1", "Dir1",  "txtFP", "File1",
+                                        "txtST",  "cmdNO", "cmdОК", "Drive1"};
+  Open([&] { pump.Click(Options().optPIC(2)); },
+       [&](frmFILE& f) {
+         EXPECT_EQ(fake::EventPump::TabWalk(f.window, 8), slides);
+         pump.Click(f.cmdNO);
+       });
+  // The period serves only the slide show: for a picture Tab passes it by.
+  Open([&] { pump.Click(Options().optPIC(1)); },
+       [&](frmFILE& f) {
+         EXPECT_EQ(fake::EventPump::TabWalk(f.window, 5),
+                   (std::vector<std::string>{"Drive1", "Dir1", "txtFP", "File1", "cmdNO"}));
+         pump.Click(f.cmdNO);
+       });
+}
+
 TEST_F(FileManager, AFolderWithoutFilesKeepsThePreviousSlides) {
   std::filesystem::create_directories(folder / "empty");
   clock->SlideFiles = {"", "old.gif"};

@@ -26,6 +26,15 @@ TEST_F(SetupTest, OpensInEnglishWithTheSystemFolderAndNoOptionChosen) {
   EXPECT_EQ(f.window.Height(), 3360);
 }
 
+TEST_F(SetupTest, TabGoesFromOkThroughTheFolderAndTheChoicesToCancel) {
+  Form1& f = Start();
+  EXPECT_EQ(fake::EventPump::TabWalk(f.window, 5),
+            (std::vector<std::string>{"cmdOK(0)", "txtSYS", "opt(0)", "cmdOK(1)", "cmdOK(0)"}));
+  pump.Click(f.opt(1));
+  EXPECT_EQ(fake::EventPump::TabWalk(f.window, 3),
+            (std::vector<std::string>{"cmdOK(0)", "txtSYS", "opt(1)"}));
+}
+
 TEST_F(SetupTest, WithoutASystemFolderTheBoxStaysEmpty) {
   system.system_folder = "";
   EXPECT_EQ(Start().txtSYS.Text(), "");

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "model/tab_order.h"
+
 namespace hc::fake {
 
 struct EventPump::Watch : WindowObserver {
@@ -96,6 +98,19 @@ bool EventPump::TakeWindowChanged(const Window& window) {
   for (auto& w : watches_)
     if (&w->window == &window) return std::exchange(w->window_changed, false);
   return false;
+}
+
+std::vector<std::string> EventPump::TabWalk(const Window& window, int count) {
+  std::vector<std::string> names;
+  const Element* focused = nullptr;
+  for (int i = 0; i < count; ++i) {
+    focused = NextTabStop(window, focused, false);
+    if (!focused) break;
+    const int index = focused->Index();
+    names.push_back(index < 0 ? focused->Name()
+                              : focused->Name() + "(" + std::to_string(index) + ")");
+  }
+  return names;
 }
 
 }  // namespace hc::fake

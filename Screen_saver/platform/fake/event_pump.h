@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "fake_system.h"
@@ -25,6 +26,9 @@ class EventPump {
   // Moves the virtual clock on, firing every timer that falls due on the way.
   void Advance(std::int64_t ms);
 
+  // The elements the focus reaches when Tab is pressed `count` times with nothing focused,
+  // named as "name" or "name(index)".
+  static std::vector<std::string> TabWalk(const Window& window, int count);
   // A key that makes `code`; Enter (13) and Escape (27) press a dialog's buttons.
   void KeyPress(Window& window, std::uint16_t code);
   void MouseMove(Window& window);

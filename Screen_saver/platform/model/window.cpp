@@ -22,6 +22,18 @@ void Window::SendToBack(Element& e) {
   if (observer_) observer_->StackingChanged();
 }
 
+std::vector<Element*> Window::TabOrder() const {
+  std::vector<Element*> order = tab_order_;
+  for (const auto& e : elements_)
+    if (std::find(tab_order_.begin(), tab_order_.end(), e.get()) == tab_order_.end())
+      order.push_back(e.get());
+  return order;
+}
+
+void Window::SetTabOrder(std::vector<Element*> first) {
+  tab_order_ = std::move(first);
+}
+
 void Window::NotifyWindow() {
   if (observer_) observer_->WindowChanged();
 }

@@ -53,6 +53,10 @@ class Window {
   const std::vector<Element*>& Stacking() const { return stacking_; }
   void BringToFront(Element& e);
   void SendToBack(Element& e);
+  // The elements in the order Tab visits them: those given to SetTabOrder, then the others
+  // in the order they were made.
+  std::vector<Element*> TabOrder() const;
+  void SetTabOrder(std::vector<Element*> first);
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string c);
@@ -97,6 +101,7 @@ class Window {
   std::string name_;
   std::vector<std::unique_ptr<Element>> elements_;
   std::vector<Element*> stacking_;
+  std::vector<Element*> tab_order_;
   std::string caption_;
   double left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
   Color back_color_ = 0xC0C0C0;

@@ -9,6 +9,7 @@
 #include "convert.h"
 #include "element_widgets.h"
 #include "host_window.h"
+#include "model/tab_order.h"
 #include "painting.h"
 #include "session.h"
 
@@ -243,6 +244,15 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool WindowView::HandleKey(const QKeyEvent& key, QWidget* receiver) {
+  const auto focused = elements_of_.find(receiver);
+  const Element* focused_element = focused != elements_of_.end() ? focused->second : nullptr;
+  if ((key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) && !window_.on_key_press) {
+    const bool backwards = key.key() == Qt::Key_Backtab || key.modifiers() & Qt::ShiftModifier;
+    if (const Element* next = NextTabStop(window_, focused_element, backwards))
+      if (const auto widget = widgets_.find(next); widget != widgets_.end())
+        widget->second->setFocus(Qt::TabFocusReason);
+    return true;
+  }
   const QString text = key.text();
   const std::optional<std::uint16_t> character =
       text.isEmpty() ? std::nullopt : std::optional<std::uint16_t>(text.at(0).unicode());
@@ -250,9 +260,7 @@ bool WindowView::HandleKey(const QKeyEvent& key, QWidget* receiver) {
   const KeyKind kind = enter                         ? KeyKind::kEnter
                        : key.key() == Qt::Key_Escape ? KeyKind::kEscape
                                                      : KeyKind::kOther;
-  const auto focused = elements_of_.find(receiver);
-  return session_.Deliver().KeyPress(window_, kind, character,
-                                     focused != elements_of_.end() ? focused->second : nullptr);
+  return session_.Deliver().KeyPress(window_, kind, character, focused_element);
 }
 
 }  // namespace hc::qt

@@ -2,6 +2,7 @@
 //
 #include <utility>
 
+#include "model/tab_order.h"
 #include "session.h"
 #include "window_view.h"
 
@@ -104,7 +105,23 @@ bool Session::PreTranslate(void* message) {
     return delivery_.KeyPress(view->Model(), KeyKind::kOther,
                               static_cast<std::uint16_t>(msg.wParam), focused);
   }
+  if (msg.wParam == VK_TAB && !view->Model().on_key_press) {
+    const bool backwards = GetKeyState(VK_SHIFT) < 0;
+    if (const Element* next = NextTabStop(view->Model(), focused, backwards))
+      if (HWND control = view->ControlOf(*next)) {
+        SetFocus(control);
+        // A box reached by Tab offers its whole text for typing over, as dialogs do.
+        if (next->Kind() == ElementKind::kTextBox) SendMessageW(control, EM_SETSEL, 0, -1);
+      }
+    return true;
+  }
   const KeyKind kind = KindOfVirtualKey(msg.wParam);
+  // A control that wants Enter or Escape for itself now (a list dropped down closes on
+  // them) gets it rather than the dialog's buttons.
+  if (kind != KeyKind::kOther && msg.message == WM_KEYDOWN &&
+      (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
+       DLGC_WANTMESSAGE))
+    return false;
   if (kind != KeyKind::kOther) {
     const std::uint16_t character = kind == KeyKind::kEnter ? 13 : 27;
     return delivery_.KeyPress(view->Model(), kind, character, focused);
@@ -149,6 +166,15 @@ void Session::WaitWhileShown(const Window& window) {
   while (!ended_ && window.Visible() && PumpOne()) {
   }
   for (HWND hwnd : disabled) EnableWindow(hwnd, TRUE);
+  // The window the user came from gets the keyboard back where it was: with every other
+  // window disabled while this one hid, the system had none of ours to give it to.
+  if (ended_ || !modal) return;
+  HWND active = modal->ShownFromWindow();
+  HWND focused = modal->ShownFromFocus();
+  if (!ViewOfHandle(active) || !IsWindowVisible(active)) return;
+  SetForegroundWindow(active);
+  SetActiveWindow(active);
+  if (focused && IsChild(active, focused) && IsWindowVisible(focused)) SetFocus(focused);
 }
 
 void* Session::OwnerForDialogs() const {

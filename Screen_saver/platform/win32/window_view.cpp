@@ -46,6 +46,11 @@ Element* WindowView::ElementOf(HWND hwnd) const {
   return it == elements_of_.end() ? nullptr : it->second;
 }
 
+HWND WindowView::ControlOf(const Element& e) const {
+  const auto it = controls_.find(&e);
+  return it == controls_.end() ? nullptr : it->second;
+}
+
 void WindowView::Shut() {
   for (auto& [id, timer] : timers_) KillTimer(top_->Handle(), id);
   ShowWindow(top_->Handle(), SW_HIDE);
@@ -183,6 +188,10 @@ void WindowView::ShowOnScreen() {
   // nothing at start-up. Until then the model alone holds what they would show.
   if (!controls_built_) BuildControls();
   HWND hwnd = top_->Handle();
+  if (HWND active = GetActiveWindow(); active != hwnd) {
+    shown_from_window_ = active;
+    shown_from_focus_ = GetFocus();
+  }
   ShowWindow(hwnd, SW_SHOW);
   SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(hwnd);

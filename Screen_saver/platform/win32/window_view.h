@@ -31,6 +31,12 @@ class WindowView : public ViewSync, public SurfaceEvents {
   bool Holds(HWND hwnd) const;
   // The element whose control or surface `hwnd` is; null for none.
   Element* ElementOf(HWND hwnd) const;
+  // The native control that shows `e`; null for an element drawn on a surface.
+  HWND ControlOf(const Element& e) const;
+  // Where the keyboard was when this window was last shown: the active window and its
+  // focused control, for a modal window to give the keyboard back to when it hides.
+  HWND ShownFromWindow() const { return shown_from_window_; }
+  HWND ShownFromFocus() const { return shown_from_focus_; }
   // The program ended: hide at once and stop every timer.
   void Shut();
 
@@ -72,6 +78,8 @@ class WindowView : public ViewSync, public SurfaceEvents {
   std::map<const Timer*, UINT_PTR> timer_ids_;
   std::map<UINT_PTR, const Timer*> timers_;
   bool controls_built_ = false;
+  HWND shown_from_window_ = nullptr;
+  HWND shown_from_focus_ = nullptr;
 };
 
 }  // namespace hc::win32
