@@ -27,7 +27,17 @@ void Form2::Save() {
   if (path.empty()) {
     module_.PicCenter = optPIC(0).Text();
   } else if (!system_.FirstFile(path).empty()) {
-    if (!optPIC(0).Value()) module_.PicCenter = path;
+    if (!optPIC(0).Value()) {
+      const std::optional<std::string> stored = system_.PathForTextFile(path);
+      if (!stored) {
+        // A path written as the code page spells it would name nothing at the next start:
+        // the dialog stays open for another choice.
+        system_.MsgBox(module_.MsgPathNotKept + "\r\n" + path, MsgButtons::kOk,
+                       MsgIcon::kInformation, kAttention);
+        return;
+      }
+      module_.PicCenter = *stored;
+    }
   } else {
     system_.MsgBox(module_.MsgPicNotFound, MsgButtons::kOk, MsgIcon::kInformation, kAttention);
     system_.EndProgram();

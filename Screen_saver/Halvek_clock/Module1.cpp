@@ -60,6 +60,11 @@ void DoLocalisation(Module1& m, Form2& f, frmFILE& ff, float language) {
                           "Не удалось скопировать или удалить файл картинки:"});
   m.MsgNoPicture = pick(
       {"This file cannot be shown as a picture:", "Этот файл не удаётся показать как картинку:"});
+  m.MsgPathNotKept =
+      pick({"The settings file cannot hold the path of this picture: the system's code page "
+            "has no letters for it. Choose a picture in a folder with another name:",
+            "Путь к этой картинке нельзя записать в файл установок: в кодовой странице "
+            "системы нет его букв. Выберите картинку в папке с другим именем:"});
   set(f.Frame(3), {"Font and colors", "Шрифт и цвета"});
   set(f.lblCOLOR(0), {"Seconds color", "Цвет секунд"});
   set(f.lblCOLOR(1), {"Minutes color", "Цвет минут"});

@@ -52,6 +52,7 @@ struct Module1 {
   std::string MsgNotSaved;
   std::string MsgFileFailed;
   std::string MsgNoPicture;
+  std::string MsgPathNotKept;
 };
 
 // Colours the language labels, takes the chosen language and, for 0 or 1, puts that

@@ -53,6 +53,9 @@ class ForwardingSystem : public System {
   FileError CheckFolder(const std::string& folder) override { return inner_.CheckFolder(folder); }
   bool FolderWritable(const std::string& folder) override { return inner_.FolderWritable(folder); }
   std::string UsersFileAt(const std::string& path) override { return inner_.UsersFileAt(path); }
+  std::optional<std::string> PathForTextFile(const std::string& path) override {
+    return inner_.PathForTextFile(path);
+  }
   void SetDialogLanguage(DialogLanguage language) override { inner_.SetDialogLanguage(language); }
   bool InHostsWindow() override { return inner_.InHostsWindow(); }
   FileError MakeFolder(const std::string& folder) override { return inner_.MakeFolder(folder); }

@@ -35,6 +35,8 @@ class StandardFiles : public System {
   }
   bool FolderWritable(const std::string& folder) override { return files::Writable(folder); }
   std::string UsersFileAt(const std::string& path) override { return files::UsersFileAt(path); }
+  // The text files hold UTF-8, which spells every name.
+  std::optional<std::string> PathForTextFile(const std::string& path) override { return path; }
   FileError MakeFolder(const std::string& folder) override { return files::MakeFolder(folder); }
 };
 

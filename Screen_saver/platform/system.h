@@ -109,6 +109,10 @@ class System {
   virtual std::optional<std::vector<std::string>> ReadLines(const std::string& path) = 0;
   // Creates or replaces the file, each line ending in CR LF, through a temporary name.
   virtual FileError WriteLines(const std::string& path, const std::vector<std::string>& lines) = 0;
+  // The path as a line of those text files can hold it: itself, or another name of the same
+  // file or folder where the files' character set has no letter for part of it; nothing
+  // when it has no such name.
+  virtual std::optional<std::string> PathForTextFile(const std::string& path) = 0;
 
   // GIF, JPEG or BMP, told by content; an empty picture and `error` set when it cannot be.
   virtual Picture LoadPicture(const std::string& path, std::string* error = nullptr) = 0;

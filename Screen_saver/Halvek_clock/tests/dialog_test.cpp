@@ -112,6 +112,28 @@ TEST_F(Dialog, SaveSettlesThePictureFromThePathBox) {
   }
 }
 
+TEST_F(Dialog, APathTheSettingsCannotSpellIsSavedByItsOtherNameOrNotAtAll) {
+  PutFile("фото/логотип.gif", Gif(49, 49));
+  PutFile("фото/кадры/a.gif", Gif(49, 49));
+  const std::string picture = Path("фото/логотип.gif"), slides = Path("фото/кадры/");
+  system.text_file_paths[picture] = Path("0F4C~1/0AC2~1.GIF");
+  system.text_file_paths[slides] = std::nullopt;
+  Configure("ViewTime=1\r\n");
+  Options().txtOUT.SetText(slides);
+  Save();
+  EXPECT_FALSE(system.ended) << "the dialog stays open for another choice";
+  EXPECT_EQ(Settings(), "ViewTime=1\r\n") << "nothing is written";
+  ASSERT_EQ(system.messages.size(), 1u);
+  EXPECT_EQ(system.messages[0].text,
+            "The settings file cannot hold the path of this picture: the system's code page has "
+            "no letters for it. Choose a picture in a folder with another name:\r\n" +
+                slides);
+  Options().txtOUT.SetText(picture);
+  Save();
+  EXPECT_TRUE(system.ended);
+  EXPECT_EQ(Line(2), "PicCenter=" + Path("0F4C~1/0AC2~1.GIF"));
+}
+
 TEST_F(Dialog, APathBoxNamingNothingEndsWithoutWriting) {
   PutSettings("ViewTime=1\r\n");
   Configure();

@@ -127,6 +127,11 @@ FileError FakeSystem::WriteLines(const std::string& path, const std::vector<std:
   return StandardFiles::WriteLines(path, lines);
 }
 
+std::optional<std::string> FakeSystem::PathForTextFile(const std::string& path) {
+  const auto it = text_file_paths.find(path);
+  return it == text_file_paths.end() ? std::optional<std::string>(path) : it->second;
+}
+
 FileError FakeSystem::FileCopy(const std::string& from, const std::string& to) {
   if (FileError error = ReadOnly(to)) return error;
   return StandardFiles::FileCopy(from, to);

@@ -4,6 +4,8 @@
 
 #include <deque>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +62,9 @@ class FakeSystem : public StandardFiles {
   // Folders that are drives of their own, as mounted media are: a path inside one has it
   // as its drive, and the drive list offers them after the program folder's drive.
   std::vector<std::string> mounted_drives;
+  // Paths the text files cannot spell, with the other name each has (nothing: none), as
+  // Windows' short names under a code page without their letters.
+  std::map<std::string, std::optional<std::string>> text_file_paths;
   // The user's own folder; empty: none.
   std::string user_data_folder;
   // Runs while a window is shown modally; it must hide the window to return.
@@ -83,6 +88,7 @@ class FakeSystem : public StandardFiles {
   std::string DriveOf(const std::string& path) override;
   std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
   FileError WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+  std::optional<std::string> PathForTextFile(const std::string& path) override;
   FileError FileCopy(const std::string& from, const std::string& to) override;
   FileError RemoveFile(const std::string& path) override;
   bool FolderWritable(const std::string& folder) override;

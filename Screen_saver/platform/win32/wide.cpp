@@ -47,4 +47,12 @@ std::string AnsiFromUtf8(const std::string& utf8) {
   return FromWide(ToWide(utf8, CP_UTF8), CP_ACP);
 }
 
+bool AnsiSpells(const std::wstring& text) {
+  if (text.empty()) return true;
+  BOOL stood_in = FALSE;
+  const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(),
+                                    static_cast<int>(text.size()), nullptr, 0, nullptr, &stood_in);
+  return n > 0 && !stood_in;
+}
+
 }  // namespace hc::win32

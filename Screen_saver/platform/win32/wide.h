@@ -14,5 +14,7 @@ std::string Utf8(const wchar_t* wide);
 // lacks becomes its best fit or "?".
 std::string Utf8FromAnsi(const std::string& ansi);
 std::string AnsiFromUtf8(const std::string& utf8);
+// Whether the ANSI code page has a character for every one of `text`, with no stand-in.
+bool AnsiSpells(const std::wstring& text);
 
 }  // namespace hc::win32

@@ -285,6 +285,20 @@ std::optional<std::vector<std::string>> Win32System::ReadLines(const std::string
   return lines;
 }
 
+std::optional<std::string> Win32System::PathForTextFile(const std::string& path) {
+  const std::wstring wide = Wide(path);
+  if (AnsiSpells(wide)) return path;
+  // A short name is made of the code page's letters wherever the long one is not.
+  const DWORD n = GetShortPathNameW(wide.c_str(), nullptr, 0);
+  if (n == 0) return std::nullopt;
+  std::wstring short_name(n, L'\0');
+  const DWORD written = GetShortPathNameW(wide.c_str(), short_name.data(), n);
+  if (written == 0 || written >= n) return std::nullopt;
+  short_name.resize(written);
+  if (!AnsiSpells(short_name)) return std::nullopt;
+  return Utf8(short_name);
+}
+
 FileError Win32System::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
   std::vector<std::string> ansi;
   ansi.reserve(lines.size());

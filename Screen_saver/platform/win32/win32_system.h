@@ -41,6 +41,7 @@ class Win32System : public StandardFiles {
   // 8-bit text in the system's ANSI code page, as files written by earlier versions hold.
   std::optional<std::vector<std::string>> ReadLines(const std::string& path) override;
   FileError WriteLines(const std::string& path, const std::vector<std::string>& lines) override;
+  std::optional<std::string> PathForTextFile(const std::string& path) override;
 
  private:
   void* mutex_ = nullptr;

@@ -233,5 +233,40 @@ TEST(CodePage, LinesAreWrittenAndReadInTheSystemsCodePage) {
   fs::remove_all(folder);
 }
 
+// A picture in a folder whose name the code page cannot spell is kept in the settings by the
+// short name of its path, which the code page spells and which opens the same files.
+TEST(CodePage, APathTheCodePageCannotSpellIsGivenByItsShortName) {
+  if (AnsiSpells(L"\u0444\u043e\u0442\u043e"))
+    GTEST_SKIP() << "code page " << GetACP() << " has Cyrillic letters";
+  BareWin32System system;
+  const fs::path folder = fake::FreshTestFolder("hc_short_");
+  const fs::path photos = folder / u8"\u0444\u043e\u0442\u043e";
+  fs::create_directories(photos);
+  std::ofstream(photos / u8"\u043b\u043e\u0433\u043e.gif", std::ios::binary) << "GIF89a";
+  const std::string plain = files::Utf8Of(folder / "plain.gif");
+  EXPECT_EQ(system.PathForTextFile(plain), plain) << "a path the code page spells stays";
+
+  const std::string picture = files::Utf8Of(photos / u8"\u043b\u043e\u0433\u043e.gif");
+  const std::string slides = files::Utf8Of(photos) + "\\";
+  for (const std::string& path : {picture, slides}) {
+    const std::optional<std::string> kept = system.PathForTextFile(path);
+    ASSERT_TRUE(kept) << path;
+    // Through the settings file and back, it still names the same file or folder.
+    const std::string ini = files::Utf8Of(folder / "Halvek_Clock.ini");
+    ASSERT_FALSE(system.WriteLines(ini, {"PicCenter=" + *kept}));
+    const auto lines = system.ReadLines(ini);
+    ASSERT_TRUE(lines && lines->size() == 1);
+    const std::string read_back = lines->front().substr(std::string("PicCenter=").size());
+    EXPECT_EQ(read_back, *kept) << "spelt whole by the code page";
+    EXPECT_EQ(read_back.back() == '\\', path.back() == '\\') << read_back;
+    if (path == slides)
+      EXPECT_EQ(system.ListFiles(read_back),
+                std::vector<std::string>{"\u043b\u043e\u0433\u043e.gif"});
+    else
+      EXPECT_EQ(ReadBytes(fs::path(Wide(read_back))), "GIF89a") << read_back;
+  }
+  fs::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace hc::win32
