@@ -3,6 +3,7 @@
 #include "gdiplus_include.h"
 //
 #include "gdi.h"
+#include "model/coverage.h"
 #include "model/hit_test.h"
 #include "model/picture_fit.h"
 #include "painting.h"
@@ -26,7 +27,54 @@ void Prepare(Gdiplus::Graphics& g, const RECT& dirty) {
       Gdiplus::Rect(dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top));
 }
 
+// Blends `colour` over the pixels by how much of each the shape covers. GDI+ gives hard
+// edges on some systems (Wine's draws no smooth curves or lines): the smoothing is ours.
+void Blend(HDC dc, const Coverage& c, Color colour) {
+  if (c.box.Empty()) return;
+  BITMAPINFO info{};
+  info.bmiHeader = {
+      sizeof(BITMAPINFOHEADER), c.box.width, -c.box.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap) return;
+  // Premultiplied: each channel already scaled by its pixel's coverage.
+  auto* p = static_cast<std::uint8_t*>(bits);
+  for (const std::uint8_t a : c.alpha) {
+    *p++ = static_cast<std::uint8_t>(BlueOf(colour) * a / 255);
+    *p++ = static_cast<std::uint8_t>(GreenOf(colour) * a / 255);
+    *p++ = static_cast<std::uint8_t>(RedOf(colour) * a / 255);
+    *p++ = a;
+  }
+  HDC source = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(source, bitmap);
+  const BLENDFUNCTION over{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  GdiAlphaBlend(dc, c.box.left, c.box.top, c.box.width, c.box.height, source, 0, 0, c.box.width,
+                c.box.height, over);
+  SelectObject(source, old);
+  DeleteDC(source);
+  DeleteObject(bitmap);
+}
+
+void PaintCircle(HDC dc, const RECT& dirty, const Shape& s) {
+  const PixelBox b = PixelBoundsOf(s);
+  // Held to the part being repainted: an edge blended again over itself would grow darker.
+  IntersectClipRect(dc, dirty.left, dirty.top, dirty.right, dirty.bottom);
+  const double width = s.BorderStyle() != 0 ? s.BorderWidth() : 0;
+  if (s.FillOpaque()) {
+    // The fill reaches the middle of the outline, as the outline's centre line runs there.
+    const double half = width / 2;
+    Blend(dc, EllipseCoverage(b.left + half, b.top + half, b.width - width, b.height - width, 0),
+          s.FillColor());
+  }
+  if (width > 0)
+    Blend(dc, EllipseCoverage(b.left, b.top, b.width, b.height, width), s.BorderColor());
+}
+
 void PaintShape(HDC dc, const RECT& dirty, const Shape& s) {
+  if (s.Kind2() == ShapeKind::kCircle) {
+    PaintCircle(dc, dirty, s);
+    return;
+  }
   const PixelBox b = PixelBoundsOf(s);
   const bool outlined = s.BorderStyle() != 0;
   // The outline lies inside the bounds: its centre line is half its width in.
@@ -36,31 +84,22 @@ void PaintShape(HDC dc, const RECT& dirty, const Shape& s) {
                             static_cast<float>(b.height) - 2 * half);
   Gdiplus::Graphics g(dc);
   Prepare(g, dirty);
-  const bool circle = s.Kind2() == ShapeKind::kCircle;
   if (s.FillOpaque()) {
     Gdiplus::SolidBrush brush(ToGdiplus(s.FillColor()));
-    if (circle)
-      g.FillEllipse(&brush, path);
-    else
-      g.FillRectangle(&brush, path);
+    g.FillRectangle(&brush, path);
   }
   if (outlined) {
     Gdiplus::Pen pen(ToGdiplus(s.BorderColor()), static_cast<float>(s.BorderWidth()));
     pen.SetLineJoin(Gdiplus::LineJoinMiter);
-    if (circle)
-      g.DrawEllipse(&pen, path);
-    else
-      g.DrawRectangle(&pen, path);
+    g.DrawRectangle(&pen, path);
   }
 }
 
 void PaintLine(HDC dc, const RECT& dirty, const Line& l) {
-  constexpr float k = kTwipsPerPixel;
-  Gdiplus::Graphics g(dc);
-  Prepare(g, dirty);
-  Gdiplus::Pen pen(ToGdiplus(l.LineColor()), static_cast<float>(l.LineWidth()));
-  g.DrawLine(&pen, static_cast<float>(l.X1()) / k, static_cast<float>(l.Y1()) / k,
-             static_cast<float>(l.X2()) / k, static_cast<float>(l.Y2()) / k);
+  constexpr double k = kTwipsPerPixel;
+  IntersectClipRect(dc, dirty.left, dirty.top, dirty.right, dirty.bottom);
+  Blend(dc, LineCoverage({l.X1() / k, l.Y1() / k}, {l.X2() / k, l.Y2() / k}, l.LineWidth()),
+        l.LineColor());
 }
 
 UINT HorizontalOf(Alignment a) {
