@@ -17,14 +17,12 @@
 #include "fake/test_folder.h"
 #include "frmFILE.h"
 #include "paths.h"
+#include "settings_text.h"
 
 namespace hc::testing {
 
 // The settings file the clock writes when there is none.
-inline constexpr char kDefaultFile[] =
-    "ViewTime=0\r\nShapeWidth=0\r\nPicCenter=Default\r\nSlideShowTime=0\r\nLocalisation=1\r\n"
-    "Back=0\r\nHColor=255\r\nMColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=30\r\n"
-    "FName=Tahoma\r\nClock2=0\r\n";
+inline const std::string kDefaultFile = SettingsText();
 
 class ClockTest : public ::testing::Test {
  protected:

@@ -138,9 +138,7 @@ TEST(SlotConversions, NumbersBeyondTheSlotsRangeAreNone) {
 }
 
 TEST_F(SettingsFile, BackWinsOverClock2WhenBothAreTicked) {
-  PutSettings(
-      "0\r\n0\r\nDefault\r\n0\r\n1\r\nBack=1\r\n255\r\n8421631\r\n12632319\r\n0\r\n30\r\n"
-      "Tahoma\r\nClock2=1\r\n");
+  PutSettings(SettingsText().Set("Back", "1").Set("Clock2", "1"));
   Form1& c = Start();
   EXPECT_EQ(Options().chkBG(0).Value(), 1);
   EXPECT_EQ(Options().chkBG(1).Value(), 0);
@@ -153,8 +151,7 @@ TEST_F(SettingsFile, BackWinsOverClock2WhenBothAreTicked) {
 }
 
 TEST_F(SettingsFile, HoursSizeSetsTheHoursDigitsAndTheSwatches) {
-  PutSettings(
-      "0\r\n0\r\nDefault\r\n0\r\n1\r\n0\r\n255\r\n8421631\r\n12632319\r\n0\r\nHSize=12\r\n");
+  PutSettings(SettingsText().Set("HSize", "12").Lines(11));
   Form1& c = Start();
   EXPECT_EQ(c.lblS(2).GetFont().Size(), 12);
   EXPECT_EQ(Options().txtCOLOR(2).Text(), "12");
@@ -166,9 +163,7 @@ TEST_F(SettingsFile, HoursSizeSetsTheHoursDigitsAndTheSwatches) {
 
 TEST_F(SettingsFile, ACommaLocaleReadsAndWritesDecimalCommas) {
   system.decimal_separator = ',';
-  PutSettings(
-      "ViewTime=0,5\r\n0\r\nDefault\r\n0\r\n1\r\n0\r\n255\r\n8421631\r\n12632319\r\n0\r\n"
-      "HSize=20,25\r\n");
+  PutSettings(SettingsText().Set("ViewTime", "0,5").Set("HSize", "20,25").Lines(11));
   Form1& c = Start();
   EXPECT_EQ(c.module.ViewTime, 0.5f);
   EXPECT_EQ(c.lblS(2).GetFont().Size(), 20.25);
@@ -190,11 +185,11 @@ TEST_F(SettingsFile, AFileSavedUnderOneLocaleKeepsItsDecimalsUnderTheOther) {
   for (const Case& k :
        {Case{"comma file, point locale", ',', '.'}, Case{"point file, comma locale", '.', ','}}) {
     const std::string mark(1, k.written);
-    PutSettings("ViewTime=0" + mark + "5\r\nShapeWidth=0\r\nPicCenter=" + folder.string() + sep +
-                "\r\nSlideShowTime=1" + mark +
-                "5\r\nLocalisation=1\r\nBack=0\r\nHColor=255\r\n"
-                "MColor=8421631\r\nSColor=12632319\r\nCColor=0\r\nHSize=20" +
-                mark + "25\r\nFName=Tahoma\r\nClock2=0\r\n");
+    PutSettings(SettingsText()
+                    .Set("ViewTime", "0" + mark + "5")
+                    .Set("PicCenter", folder.string() + sep)
+                    .Set("SlideShowTime", "1" + mark + "5")
+                    .Set("HSize", "20" + mark + "25"));
     system.decimal_separator = k.read;
     Form1& c = Start();
     EXPECT_EQ(c.module.ViewTime, 0.5f) << k.name;
