@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "host.h"
+#include "system_places.h"
 #include "xscreensaver_registration.h"
 
 extern char** environ;
@@ -43,20 +43,21 @@ bool OnPath(const std::string& name) {
 }  // namespace
 
 std::string LinuxSystem::ProgramFolder() {
-  return host::FolderOf(host::ProgramFile());
+  return places::FolderOf(places::ProgramFile());
 }
 
 bool LinuxSystem::AnotherInstance() {
-  const host::LockPlace place = host::LockPlaceFromEnvironment();
-  if (lock_.Acquire(host::InstanceLockPath(host::ProgramFile(), ::geteuid(), place))) return false;
+  const places::LockPlace place = places::LockPlaceFromEnvironment();
+  if (lock_.Acquire(places::InstanceLockPath(places::ProgramFile(), ::geteuid(), place)))
+    return false;
   // Ending silently would look like a clock that never started.
   std::fprintf(stderr, "HalvekClock: another clock runs on this display (%s); this one ends.\n",
-               host::DisplayName(place).c_str());
+               places::DisplayName(place).c_str());
   return true;
 }
 
 std::string LinuxSystem::DriveOf(const std::string& path) {
-  return host::MountPointOf(path, host::MountPoints(host::ReadMounts()));
+  return places::MountPointOf(path, places::MountPoints(places::ReadMounts()));
 }
 
 DateTime LinuxSystem::Now() {
@@ -68,18 +69,18 @@ DateTime LinuxSystem::Now() {
 }
 
 std::vector<std::string> LinuxSystem::Drives() {
-  return host::DrivesFrom(host::MountPoints(host::ReadMounts()), Home());
+  return places::DrivesFrom(places::MountPoints(places::ReadMounts()), Home());
 }
 
 std::string LinuxSystem::SystemFolder() {
-  return host::ChooseSystemFolder(Home(), [](const std::string& path) {
+  return places::ChooseSystemFolder(Home(), [](const std::string& path) {
     std::error_code ec;
     return std::filesystem::is_directory(path, ec);
   });
 }
 
 std::string LinuxSystem::UserDataFolder() {
-  return host::UserConfigFolder(std::getenv("XDG_CONFIG_HOME"), Home(), "HalvekClock");
+  return places::UserConfigFolder(std::getenv("XDG_CONFIG_HOME"), Home(), "HalvekClock");
 }
 
 std::vector<std::vector<std::string>> LinuxSystem::ScreensaverSettingsCommands(

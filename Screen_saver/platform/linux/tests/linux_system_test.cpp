@@ -19,9 +19,9 @@
 
 #include "bare_linux_system.h"
 #include "fake/test_folder.h"
-#include "linux/host.h"
 #include "linux/host_window_args.h"
 #include "linux/instance_lock.h"
+#include "linux/system_places.h"
 
 extern char** environ;
 
@@ -38,7 +38,7 @@ const char kMounts[] =
     "proc /proc proc rw 0 0\n";
 
 TEST(Mounts, PathBelongsToTheLongestMountThatHoldsIt) {
-  const auto points = host::MountPoints(kMounts);
+  const auto points = places::MountPoints(kMounts);
   EXPECT_EQ(points, (std::vector<std::string>{"/", "/hcdata", "/hcdata/deep", "/hc media/usb stick",
                                               "/proc"}));
   struct Case {
@@ -53,16 +53,16 @@ TEST(Mounts, PathBelongsToTheLongestMountThatHoldsIt) {
                        {"/hc media/usb stick/pics", "/hc media/usb stick"},
                        {"/hcdata/deep/../x", "/hcdata"},
                        {"/", "/"}})
-    EXPECT_EQ(host::MountPointOf(c.path, points), c.mount) << c.path;
+    EXPECT_EQ(places::MountPointOf(c.path, points), c.mount) << c.path;
 }
 
 TEST(Mounts, DrivesAreTheRootTheHomeMountAndRemovableMedia) {
-  const auto points = host::MountPoints(
+  const auto points = places::MountPoints(
       "r / ext4 rw 0 0\nh /hchome ext4 rw 0 0\nu /media/u/STICK vfat rw 0 0\n"
       "c /run/media/u/CARD vfat rw 0 0\nt /tmp tmpfs rw 0 0\n");
-  EXPECT_EQ(host::DrivesFrom(points, "/hchome/u"),
+  EXPECT_EQ(places::DrivesFrom(points, "/hchome/u"),
             (std::vector<std::string>{"/", "/hchome", "/media/u/STICK", "/run/media/u/CARD"}));
-  EXPECT_EQ(host::DrivesFrom(points, "/root").size(), 3u) << "a home on the root adds nothing";
+  EXPECT_EQ(places::DrivesFrom(points, "/root").size(), 3u) << "a home on the root adds nothing";
 }
 
 TEST(Folders, ScreensaverFolderIsTheSharedOneWhenItExists) {
@@ -70,8 +70,8 @@ TEST(Folders, ScreensaverFolderIsTheSharedOneWhenItExists) {
     return
         [exists](const std::string& path) { return exists && path == "/usr/libexec/xscreensaver"; };
   };
-  EXPECT_EQ(host::ChooseSystemFolder("/home/u", with(true)), "/usr/libexec/xscreensaver");
-  EXPECT_EQ(host::ChooseSystemFolder("/home/u", with(false)), "/home/u/.local/bin");
+  EXPECT_EQ(places::ChooseSystemFolder("/home/u", with(true)), "/usr/libexec/xscreensaver");
+  EXPECT_EQ(places::ChooseSystemFolder("/home/u", with(false)), "/home/u/.local/bin");
 }
 
 TEST(Screensaver, TheSettingsAreTriedBeforeTheFolderIsOpened) {
@@ -126,8 +126,8 @@ class Instance : public ::testing::Test {
     fs::remove_all(runtime);
   }
   std::string LockPath() const {
-    return host::InstanceLockPath(host::ProgramFile(), ::geteuid(),
-                                  host::LockPlaceFromEnvironment());
+    return places::InstanceLockPath(places::ProgramFile(), ::geteuid(),
+                                    places::LockPlaceFromEnvironment());
   }
   // Holds the lock at `path` in a child process until the returned process is killed;
   // `planted` locks whatever is there, as another account's program could.
@@ -238,13 +238,13 @@ TEST_F(Instance, ALockFileThisUserDoesNotOwnNeverCounts) {
 }
 
 TEST(UserFolder, ConfigHomeWhenAbsoluteElseTheHomesConfigFolder) {
-  EXPECT_EQ(host::UserConfigFolder("/cfg", "/home/u", "HalvekClock"), "/cfg/HalvekClock");
-  EXPECT_EQ(host::UserConfigFolder(nullptr, "/home/u", "HalvekClock"),
+  EXPECT_EQ(places::UserConfigFolder("/cfg", "/home/u", "HalvekClock"), "/cfg/HalvekClock");
+  EXPECT_EQ(places::UserConfigFolder(nullptr, "/home/u", "HalvekClock"),
             "/home/u/.config/HalvekClock");
-  EXPECT_EQ(host::UserConfigFolder("", "/home/u", "HalvekClock"), "/home/u/.config/HalvekClock");
-  EXPECT_EQ(host::UserConfigFolder("relative", "/home/u", "HalvekClock"),
+  EXPECT_EQ(places::UserConfigFolder("", "/home/u", "HalvekClock"), "/home/u/.config/HalvekClock");
+  EXPECT_EQ(places::UserConfigFolder("relative", "/home/u", "HalvekClock"),
             "/home/u/.config/HalvekClock");
-  EXPECT_EQ(host::UserConfigFolder(nullptr, "", "HalvekClock"), "");
+  EXPECT_EQ(places::UserConfigFolder(nullptr, "", "HalvekClock"), "");
 }
 
 TEST(HostWindow, TheHostsArgumentsAreTakenOutAndNameTheWindow) {
@@ -297,7 +297,7 @@ TEST(HostWindow, TheHostsArgumentsAreTakenOutAndNameTheWindow) {
 
 TEST(LockPath, AFolderOnlyTheUserWritesTheUserAndTheDisplay) {
   struct Case {
-    host::LockPlace place;
+    places::LockPlace place;
     const char* path;
   };
   const Case cases[] = {
@@ -316,7 +316,7 @@ TEST(LockPath, AFolderOnlyTheUserWritesTheUserAndTheDisplay) {
       {{"/r", nullptr, "", "../../etc/x:0", nullptr}, "/r/HalvekClock-1000-.._.._etc_x_0.lock"},
   };
   for (const Case& k : cases)
-    EXPECT_EQ(host::InstanceLockPath("/opt/hc/HalvekClock", 1000, k.place), k.path)
+    EXPECT_EQ(places::InstanceLockPath("/opt/hc/HalvekClock", 1000, k.place), k.path)
         << (k.place.display ? k.place.display : "-");
 }
 

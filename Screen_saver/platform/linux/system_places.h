@@ -1,12 +1,12 @@
 #pragma once
-// What the Linux system answers without any toolkit: where the program lives, mount
+// Where things are on a Linux system, asked without any toolkit: where the program lives, mount
 // points, the screensaver folder and the per-user lock file's name.
 
 #include <functional>
 #include <string>
 #include <vector>
 
-namespace hc::host {
+namespace hc::places {
 
 // The running executable's path ("" when it cannot be told).
 std::string ProgramFile();
@@ -57,4 +57,4 @@ std::string InstanceLockPath(const std::string& program_file, unsigned uid, cons
 // The place the running program's environment gives.
 LockPlace LockPlaceFromEnvironment();
 
-}  // namespace hc::host
+}  // namespace hc::places

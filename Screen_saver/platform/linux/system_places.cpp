@@ -1,4 +1,4 @@
-#include "host.h"
+#include "system_places.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,7 +8,7 @@
 #include <sstream>
 #include <system_error>
 
-namespace hc::host {
+namespace hc::places {
 
 namespace fs = std::filesystem;
 
@@ -160,4 +160,4 @@ LockPlace LockPlaceFromEnvironment() {
           std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY")};
 }
 
-}  // namespace hc::host
+}  // namespace hc::places
