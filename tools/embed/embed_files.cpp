@@ -1,7 +1,11 @@
-// Writes a C++ source that holds the bytes of files as constant arrays, each behind a
-// function in hc::builtin::embedded:
+// Writes a C++ source that holds the bytes of files, each behind a function in
+// hc::builtin::embedded:
 //   hc_embed_files <output.cpp> <Function>=<file> ...
+// The assembler reads the files in (.incbin), so the compiler never parses megabytes of
+// numbers. Each file's size and hash are written beside it: the source changes whenever a
+// file does, and the object is made again.
 
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <fstream>
@@ -20,22 +24,34 @@ std::vector<unsigned char> ReadAll(const std::string& path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-void WriteArray(std::ostream& out, const std::string& function, const std::string& path) {
+// FNV-1a, 64 bits: enough to tell one version of a file from the next.
+std::uint64_t Hash(const std::vector<unsigned char>& bytes) {
+  std::uint64_t h = 14695981039346656037ull;
+  for (unsigned char b : bytes) h = (h ^ b) * 1099511628211ull;
+  return h;
+}
+
+// The path as the assembler's quoted string, inside the C++ string of the asm statement.
+std::string Quoted(const std::string& path) {
+  // Characters that would need escaping twice over are not in the build's own paths.
+  if (path.find_first_of("\\\"\n") != std::string::npos)
+    throw std::runtime_error("cannot embed a file whose path holds \\, \" or a line end: " + path);
+  return "\\\"" + path + "\\\"";
+}
+
+void WriteEmbedded(std::ostream& out, const std::string& function, const std::string& path) {
   const std::vector<unsigned char> bytes = ReadAll(path);
   if (bytes.empty()) throw std::runtime_error(path + " is empty");
-  out << "\nstd::span<const std::uint8_t> " << function << "() {\n"
-      << "  static const std::uint8_t kBytes[" << bytes.size() << "] = {";
-  // Plain decimals, no spaces: the compiler reads megabytes of these.
-  std::string line;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (i % 32 == 0) {
-      out << line << '\n';
-      line.clear();
-    }
-    line += std::to_string(bytes[i]);
-    line += ',';
-  }
-  out << line << "\n  };\n  return kBytes;\n}\n";
+  const std::string label = "hc_embedded_" + function;
+  // Back in .text afterwards, as the compiler expects after a statement of its own: COFF
+  // assemblers know no section stack.
+  out << "\n// " << bytes.size() << " bytes, hash " << std::hex << Hash(bytes) << std::dec
+      << "\nasm(HC_READ_ONLY_SECTION\n    \".balign 16\\n\"\n    \"" << label
+      << ":\\n\"\n    \".incbin " << Quoted(path) << "\\n\"\n    \"" << label
+      << "_end:\\n\"\n    \".text\\n\");\n"
+      << "extern \"C\" const std::uint8_t " << label << "[], " << label << "_end[];\n"
+      << "std::span<const std::uint8_t> hc::builtin::embedded::" << function << "() {\n"
+      << "  return {" << label << ", " << label << "_end};\n}\n";
 }
 
 }  // namespace
@@ -48,16 +64,20 @@ int main(int argc, char** argv) {
   try {
     std::ostringstream out;
     out << "// Made by hc_embed_files at build time; edits are lost.\n"
-        << "#include <cstdint>\n#include <span>\n\nnamespace hc::builtin::embedded {\n";
+        << "#include <cstdint>\n#include <span>\n\n"
+        << "#if defined(_WIN32)\n#define HC_READ_ONLY_SECTION \".section .rdata,\\\"dr\\\"\\n\"\n"
+        << "#else\n#define HC_READ_ONLY_SECTION \".section .rodata\\n\"\n#endif\n";
     for (int i = 2; i < argc; ++i) {
       const std::string argument = argv[i];
       const auto equals = argument.find('=');
       if (equals == std::string::npos || equals == 0) {
         throw std::runtime_error("expected <Function>=<file>, got " + argument);
       }
-      WriteArray(out, argument.substr(0, equals), argument.substr(equals + 1));
+      const std::string function = argument.substr(0, equals);
+      out << "namespace hc::builtin::embedded {\nstd::span<const std::uint8_t> " << function
+          << "();\n}\n";
+      WriteEmbedded(out, function, argument.substr(equals + 1));
     }
-    out << "\n}  // namespace hc::builtin::embedded\n";
     // Written whole or not at all, so a failed run leaves no half file for the compiler.
     const std::string output = argv[1];
     const std::string partial = output + ".part";
