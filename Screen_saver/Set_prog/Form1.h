@@ -18,8 +18,8 @@ class Form1 {
   Window window{"Form1"};
 
  private:
-  // A backend moves the focus in the order elements were made, so they are all made here,
-  // in tab order, before the names below bind to them.
+  // Tab visits elements in the order they were made unless told otherwise, so they are all
+  // made here, in tab order, before the names below bind to them.
   bool made_ = MakeElements(window);
 
  public:
