@@ -16,4 +16,10 @@ inline QWidget* ViewOf(App& app, const Window& window) {
   return view ? view->Widget() : nullptr;
 }
 
+inline QWidget* WidgetOf(App& app, const Window& window, const Element& e) {
+  auto& system = static_cast<QtSystem&>(app.GetSystem());
+  WindowView* view = system.GetSession().ViewOf(window);
+  return view ? view->WidgetOf(e) : nullptr;
+}
+
 }  // namespace hc::qt

@@ -229,6 +229,11 @@ void WindowView::CoverOtherScreens(bool shown) {
   }
 }
 
+QWidget* WindowView::WidgetOf(const Element& e) const {
+  const auto it = widgets_.find(&e);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
 bool WindowView::IsOurs(const QWidget* top_level) const {
   if (top_level == top_.get()) return true;
   for (const auto& cover : covers_)
@@ -249,8 +254,7 @@ bool WindowView::HandleKey(const QKeyEvent& key, QWidget* receiver) {
   if ((key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) && !window_.on_key_press) {
     const bool backwards = key.key() == Qt::Key_Backtab || key.modifiers() & Qt::ShiftModifier;
     if (const Element* next = NextTabStop(window_, focused_element, backwards))
-      if (const auto widget = widgets_.find(next); widget != widgets_.end())
-        widget->second->setFocus(Qt::TabFocusReason);
+      if (QWidget* widget = WidgetOf(*next)) widget->setFocus(Qt::TabFocusReason);
     return true;
   }
   const QString text = key.text();

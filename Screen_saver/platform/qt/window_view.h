@@ -30,6 +30,8 @@ class WindowView : public QObject, public ViewSync {
   const Window& Model() const { return window_; }
   Window& Model() { return window_; }
   QWidget* Widget() const { return top_.get(); }
+  // The widget that shows a windowed element; null for one drawn on a surface.
+  QWidget* WidgetOf(const Element& e) const;
   // The program ended: hide at once and stop every timer.
   void Shut();
   // The host's window took another size: a full-screen window follows it.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "qt_fixture.h"
+#include "tests/tab_dialog.h"
 
 namespace hc::qt {
 namespace {
@@ -86,32 +87,13 @@ TEST_F(Events, EnterAndEscapeInADialogPressItsDefaultAndCancelButtons) {
 }
 
 TEST_F(Events, TabFollowsTheWindowsTabOrderWithAnOptionGroupAsOneStop) {
-  TextBox& box = window.Add<TextBox>("box");
-  box.Move(T(10), T(10), T(100), T(25));
-  Frame& frame = window.Add<Frame>("frame");
-  frame.Move(T(10), T(40), T(200), T(80));
-  OptionButton& first = window.Add<OptionButton>("opt", 0, &frame);
-  first.Move(T(10), T(20), T(150), T(20));
-  OptionButton& second = window.Add<OptionButton>("opt", 1, &frame);
-  second.Move(T(10), T(45), T(150), T(20));
-  Button& ok = window.Add<Button>("ok");
-  ok.Move(T(10), T(130), T(80), T(25));
-  window.SetTabOrder({&first, &second, &ok, &box});
-  second.SetValue(true);
+  const testing::TabDialog dialog(window);
   Open();
-  QWidget* box_widget = WidgetAt(20, 20);
-  QWidget* second_widget = WidgetAt(30, 95);
-  QWidget* ok_widget = WidgetAt(20, 140);
-  box_widget->setFocus();
-  struct Step {
-    Qt::Key key;
-    QWidget* lands_on;
-  };
-  for (const Step& step : {Step{Qt::Key_Tab, second_widget}, Step{Qt::Key_Tab, ok_widget},
-                           Step{Qt::Key_Tab, box_widget}, Step{Qt::Key_Backtab, ok_widget},
-                           Step{Qt::Key_Backtab, second_widget}}) {
-    QTest::keyClick(QApplication::focusWidget(), step.key);
-    EXPECT_EQ(QApplication::focusWidget(), step.lands_on) << "after key " << step.key;
+  WidgetAt(20, 20)->setFocus();
+  for (const auto& press : dialog.Presses()) {
+    QTest::keyClick(QApplication::focusWidget(), press.backwards ? Qt::Key_Backtab : Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), WidgetOf(app, window, *press.lands_on))
+        << "to " << press.lands_on->Name() << press.lands_on->Index();
   }
 }
 

@@ -15,6 +15,7 @@
 #include "model/window.h"
 #include "session.h"
 #include "system.h"
+#include "tests/tab_dialog.h"
 #include "win32_app.h"
 #include "window_view.h"
 
@@ -87,43 +88,18 @@ Keyboard* Keyboard::playing = nullptr;
 
 TEST_F(Keyboard, TabAndShiftTabFollowTheWindowsTabOrderIntoFramesAndBack) {
   Window w("Options");
-  w.Resize(T(300), T(220));
-  TextBox& box = w.Add<TextBox>("box");
-  box.Move(T(10), T(10), T(100), T(25));
-  Frame& frame = w.Add<Frame>("frame");
-  frame.Move(T(10), T(40), T(200), T(80));
-  OptionButton& first = w.Add<OptionButton>("opt", 0, &frame);
-  first.Move(T(10), T(20), T(150), T(20));
-  OptionButton& second = w.Add<OptionButton>("opt", 1, &frame);
-  second.Move(T(10), T(45), T(150), T(20));
-  Button& ok = w.Add<Button>("ok");
-  ok.Move(T(10), T(130), T(80), T(25));
-  w.SetTabOrder({&first, &second, &ok, &box});
-  second.SetValue(true);
+  const testing::TabDialog dialog(w);
   Attach(w);
   w.Show();
-
-  std::vector<std::string> landed;
-  const auto focus_name = [&] {
-    HWND focus = GetFocus();
-    for (const Element* e :
-         {static_cast<const Element*>(&box), static_cast<const Element*>(&first),
-          static_cast<const Element*>(&second), static_cast<const Element*>(&ok)})
-      if (focus && focus == Control(w, *e)) return e->Name() + std::to_string(e->Index());
-    return std::string("elsewhere");
-  };
-  std::deque<std::function<void()>> steps{[&] { SetFocus(Control(w, box)); }};
-  struct Press {
-    WORD key;
-    bool shift;
-  };
-  for (const Press p : {Press{VK_TAB, false}, Press{VK_TAB, false}, Press{VK_TAB, false},
-                        Press{VK_TAB, true}, Press{VK_TAB, true}}) {
-    steps.push_back([p] { Type(p.key, p.shift); });
-    steps.push_back([&] { landed.push_back(focus_name()); });
+  std::vector<HWND> landed, expected;
+  std::deque<std::function<void()>> steps{[&] { SetFocus(Control(w, dialog.box)); }};
+  for (const auto& press : dialog.Presses()) {
+    expected.push_back(Control(w, *press.lands_on));
+    steps.push_back([backwards = press.backwards] { Type(VK_TAB, backwards); });
+    steps.push_back([&] { landed.push_back(GetFocus()); });
   }
   Play(std::move(steps));
-  EXPECT_EQ(landed, (std::vector<std::string>{"opt1", "ok-1", "box-1", "ok-1", "opt1"}));
+  EXPECT_EQ(landed, expected);
 }
 
 // A dialog that opens a modal one holding a drop-down list, each with Enter and Escape
