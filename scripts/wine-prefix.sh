@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: make_wine_prefix FOLDER sets up a new Wine prefix there for the Windows programs
 # and their tests, and exports WINEPREFIX and WINEDEBUG. The Wine server stays up until
 # stop_wine (the caller's to run at its end): each program then starts in a fraction of a
