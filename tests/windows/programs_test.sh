@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows programs under Wine, on the display and in the prefix that scripts/test-windows
 # set up: the preview mode writes the default settings, the clock shows its face and ends on
-# a key or on mouse moves, the options dialog saves the language chosen, and the installer
-# copies the files into the system folder and reports.
+# a key or on mouse moves, the options dialog saves the language chosen and has the keyboard
+# back after the file manager, and the installer copies the files into the system folder and
+# reports.
 # Usage: programs_test.sh BIN_FOLDER   (needs DISPLAY, WINEPREFIX, xdotool, ImageMagick)
 set -euo pipefail
 bin=$(realpath "$1")
@@ -31,6 +32,7 @@ ends_well() {
 }
 # The id of the shown X window whose title is $1 (the dialogs exist hidden from the start).
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .; }
+no_window_named() { ! window_named "$1" >/dev/null; }
 
 # 1. Preview: ends at once, after writing the default settings.
 start HalvekClock.scr /p
@@ -125,7 +127,25 @@ xdotool key Return
 ends_well "$proc" "the options dialog after Enter"
 grep -q $'^Localisation=0\r$' "$settings" || fail "Russian was not saved: $(grep Localisation "$settings")"
 
-# 5. The installer: Enter installs into the system folder and reports.
+# 5. The file manager opened from the options gives the keyboard back when it closes:
+# Escape closes it, and a second Escape cancels the options, which end writing nothing.
+# In English again, for the captions looked for.
+sed -i 's/^Localisation=0/Localisation=1/' "$settings"
+saved=$(cat "$settings")
+start HalvekClock.scr /c
+wait_for window_named Options >/dev/null || fail "no options dialog"
+eval "$(xdotool getwindowgeometry --shell "$(window_named Options)")"
+wait_for find_client_top || fail "the dialog's title bar was not found"
+# "Choose" is 240 twips from the left and 3030 down in its frame's place: 16 and 202 pixels.
+xdotool mousemove $((X + 4 + 22)) $((Y + client_top + 212)) click 1
+wait_for window_named "File manager" >/dev/null || fail "Choose opened no file manager"
+xdotool key Escape
+wait_for no_window_named "File manager" || fail "Escape did not close the file manager"
+xdotool key Escape
+ends_well "$proc" "the options dialog after Escape in the file manager, then in the options"
+[ "$(cat "$settings")" = "$saved" ] || fail "Cancel changed the settings: $(cat -A "$settings")"
+
+# 6. The installer: Enter installs into the system folder and reports.
 system32=$WINEPREFIX/drive_c/windows/system32
 start setup_hclock.exe
 wait_for window_named "Setup.*|.*[Ss]etup.*" >/dev/null || true
