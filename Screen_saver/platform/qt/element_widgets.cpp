@@ -10,19 +10,18 @@
 
 #include "convert.h"
 #include "file_lists.h"
-#include "session.h"
 #include "surface.h"
 
 namespace hc::qt {
 
 namespace {
 
-QWidget* MakeTextBox(TextBox& box, QWidget* parent, Session& session, System& system) {
+QWidget* MakeTextBox(TextBox& box, QWidget* parent, const Delivery& deliver, System& system) {
   auto* edit = new QLineEdit(parent);
   edit->setAutoFillBackground(true);
   // textEdited comes from typing only, so text set from the model never loops back.
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [&box, &session, &system, edit] {
-    session.Deliver().Edit(box, edit->text().toStdString());
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [&box, &deliver, &system, edit] {
+    deliver.Edit(box, edit->text().toStdString());
     // A refused edit changes nothing in the model; the box shows the model's text again.
     SyncWidget(box, *edit, system);
   });
@@ -59,26 +58,25 @@ class WholeAreaButton : public QtButton {
 
 // Option buttons and check boxes: the model decides the new state, Qt's own toggling is undone.
 template <class QtButton>
-QWidget* MakeToggle(TextElement& e, QWidget* parent, Session& session, System& system) {
+QWidget* MakeToggle(TextElement& e, QWidget* parent, const Delivery& deliver, System& system) {
   auto* button = new WholeAreaButton<QtButton>(parent);
   button->setAutoExclusive(false);
   // The element's back colour fills it, as it fills a frame around it; a button's own role
   // would paint the style's button colour instead.
   button->setBackgroundRole(QPalette::Window);
   button->setAutoFillBackground(true);
-  QObject::connect(button, &QAbstractButton::clicked, button, [&e, &session, &system, button] {
-    session.Deliver().Click(e);
+  QObject::connect(button, &QAbstractButton::clicked, button, [&e, &deliver, &system, button] {
+    deliver.Click(e);
     SyncWidget(e, *button, system);
   });
   return button;
 }
 
-QWidget* MakeButton(Button& e, QWidget* parent, Session& session) {
+QWidget* MakeButton(Button& e, QWidget* parent, const Delivery& deliver) {
   auto* button = new QPushButton(parent);
   // Enter and Escape are routed by the window to the model's default and cancel buttons.
   button->setAutoDefault(false);
-  QObject::connect(button, &QAbstractButton::clicked, button,
-                   [&e, &session] { session.Deliver().Click(e); });
+  QObject::connect(button, &QAbstractButton::clicked, button, [&e, &deliver] { deliver.Click(e); });
   return button;
 }
 
@@ -116,33 +114,33 @@ Qt::CheckState CheckStateOf(int value) {
 
 }  // namespace
 
-QWidget* MakeWidget(Element& e, QWidget* parent, Session& session, System& system) {
+QWidget* MakeWidget(Element& e, QWidget* parent, const Delivery& deliver, System& system) {
   QWidget* w = nullptr;
   switch (e.Kind()) {
     case ElementKind::kFrame:
     case ElementKind::kPictureBox:
-      w = new Surface(e.Owner(), &e, session, parent);
+      w = new Surface(e.Owner(), &e, deliver, {}, parent);
       break;
     case ElementKind::kTextBox:
-      w = MakeTextBox(static_cast<TextBox&>(e), parent, session, system);
+      w = MakeTextBox(static_cast<TextBox&>(e), parent, deliver, system);
       break;
     case ElementKind::kOptionButton:
-      w = MakeToggle<QRadioButton>(static_cast<TextElement&>(e), parent, session, system);
+      w = MakeToggle<QRadioButton>(static_cast<TextElement&>(e), parent, deliver, system);
       break;
     case ElementKind::kCheckBox:
-      w = MakeToggle<QCheckBox>(static_cast<TextElement&>(e), parent, session, system);
+      w = MakeToggle<QCheckBox>(static_cast<TextElement&>(e), parent, deliver, system);
       break;
     case ElementKind::kButton:
-      w = MakeButton(static_cast<Button&>(e), parent, session);
+      w = MakeButton(static_cast<Button&>(e), parent, deliver);
       break;
     case ElementKind::kDriveList:
-      w = MakeDriveList(static_cast<DriveList&>(e), parent, session);
+      w = MakeDriveList(static_cast<DriveList&>(e), parent, deliver);
       break;
     case ElementKind::kDirList:
-      w = MakeDirList(static_cast<DirList&>(e), parent, session);
+      w = MakeDirList(static_cast<DirList&>(e), parent, deliver);
       break;
     case ElementKind::kFileList:
-      w = MakeFileList(static_cast<FileList&>(e), parent, session);
+      w = MakeFileList(static_cast<FileList&>(e), parent, deliver);
       break;
     default:
       return nullptr;

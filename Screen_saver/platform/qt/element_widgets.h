@@ -4,15 +4,14 @@
 
 #include <QWidget>
 
+#include "model/delivery.h"
 #include "model/element.h"
 #include "system.h"
 
 namespace hc::qt {
 
-class Session;
-
 // A new widget for a windowed element, a child of its container's widget.
-QWidget* MakeWidget(Element& e, QWidget* parent, Session& session, System& system);
+QWidget* MakeWidget(Element& e, QWidget* parent, const Delivery& deliver, System& system);
 
 // Brings the widget in line with every property of the element.
 void SyncWidget(Element& e, QWidget& widget, System& system);

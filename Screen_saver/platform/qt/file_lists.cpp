@@ -9,7 +9,6 @@
 
 #include "files.h"
 #include "paths.h"
-#include "session.h"
 
 namespace hc::qt {
 
@@ -31,43 +30,42 @@ void ChooseFile(FileList& e, const QListWidgetItem* item) {
 
 }  // namespace
 
-QWidget* MakeDriveList(DriveList& e, QWidget* parent, Session& session) {
+QWidget* MakeDriveList(DriveList& e, QWidget* parent, const Delivery& deliver) {
   auto* combo = new QComboBox(parent);
-  QObject::connect(combo, &QComboBox::activated, combo, [&e, &session, combo](int index) {
+  QObject::connect(combo, &QComboBox::activated, combo, [&e, &deliver, combo](int index) {
     const std::string drive = combo->itemText(index).toStdString();
-    session.Deliver().Run([&e, &drive] { e.SetDrive(drive); });
+    deliver.Run([&e, &drive] { e.SetDrive(drive); });
   });
   return combo;
 }
 
-QWidget* MakeDirList(DirList& e, QWidget* parent, Session& session) {
+QWidget* MakeDirList(DirList& e, QWidget* parent, const Delivery& deliver) {
   auto* list = new QListWidget(parent);
   // Opening a folder takes a double click. The list is rebuilt for the new folder, so
   // that waits until the view has finished with the item clicked.
-  QObject::connect(list, &QListWidget::itemDoubleClicked, list,
-                   [&e, &session, list](QListWidgetItem* item) {
-                     const std::string path = item->data(Qt::UserRole).toString().toStdString();
-                     QTimer::singleShot(0, list, [&e, &session, path] {
-                       session.Deliver().Run([&e, &path] { e.SetPath(path); });
-                     });
-                   });
+  QObject::connect(
+      list, &QListWidget::itemDoubleClicked, list, [&e, &deliver, list](QListWidgetItem* item) {
+        const std::string path = item->data(Qt::UserRole).toString().toStdString();
+        QTimer::singleShot(0, list,
+                           [&e, &deliver, path] { deliver.Run([&e, &path] { e.SetPath(path); }); });
+      });
   return list;
 }
 
-QWidget* MakeFileList(FileList& e, QWidget* parent, Session& session) {
+QWidget* MakeFileList(FileList& e, QWidget* parent, const Delivery& deliver) {
   auto* list = new QListWidget(parent);
   // Keys move the choice at once; the mouse chooses on release, through itemClicked.
   QObject::connect(list, &QListWidget::currentItemChanged, list,
-                   [&e, &session](QListWidgetItem* item) {
+                   [&e, &deliver](QListWidgetItem* item) {
                      if (!item || QApplication::mouseButtons() != Qt::NoButton) return;
-                     session.Deliver().Run([&e, item] { ChooseFile(e, item); });
+                     deliver.Run([&e, item] { ChooseFile(e, item); });
                    });
-  QObject::connect(list, &QListWidget::itemClicked, list, [&e, &session](QListWidgetItem* item) {
-    session.Deliver().Run([&e, item] { ChooseFile(e, item); });
+  QObject::connect(list, &QListWidget::itemClicked, list, [&e, &deliver](QListWidgetItem* item) {
+    deliver.Run([&e, item] { ChooseFile(e, item); });
   });
   QObject::connect(list, &QListWidget::itemDoubleClicked, list,
-                   [&e, &session](QListWidgetItem* item) {
-                     session.Deliver().Run([&e, item] {
+                   [&e, &deliver](QListWidgetItem* item) {
+                     deliver.Run([&e, item] {
                        e.SetFileName(item->text().toStdString());
                        if (e.on_double_click) e.on_double_click();
                      });

@@ -4,16 +4,15 @@
 
 #include <QWidget>
 
+#include "model/delivery.h"
 #include "model/element.h"
 #include "system.h"
 
 namespace hc::qt {
 
-class Session;
-
-QWidget* MakeDriveList(DriveList& e, QWidget* parent, Session& session);
-QWidget* MakeDirList(DirList& e, QWidget* parent, Session& session);
-QWidget* MakeFileList(FileList& e, QWidget* parent, Session& session);
+QWidget* MakeDriveList(DriveList& e, QWidget* parent, const Delivery& deliver);
+QWidget* MakeDirList(DirList& e, QWidget* parent, const Delivery& deliver);
+QWidget* MakeFileList(FileList& e, QWidget* parent, const Delivery& deliver);
 
 void SyncDriveList(const DriveList& e, QWidget& widget, System& system);
 void SyncDirList(const DirList& e, QWidget& widget, System& system);

@@ -3,12 +3,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "session.h"
-
 namespace hc::qt {
 
-ScreenCover::ScreenCover(Window& window, Session& session)
-    : QWidget(nullptr, Qt::FramelessWindowHint), window_(window), session_(session) {
+ScreenCover::ScreenCover(Window& window, const Delivery& deliver)
+    : QWidget(nullptr, Qt::FramelessWindowHint), window_(window), deliver_(deliver) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
 }
@@ -18,7 +16,7 @@ void ScreenCover::paintEvent(QPaintEvent* event) {
 }
 
 void ScreenCover::mouseMoveEvent(QMouseEvent* event) {
-  session_.Deliver().MouseMove(window_);
+  deliver_.MouseMove(window_);
   event->accept();
 }
 

@@ -5,15 +5,14 @@
 
 #include <QWidget>
 
+#include "model/delivery.h"
 #include "model/window.h"
 
 namespace hc::qt {
 
-class Session;
-
 class ScreenCover : public QWidget {
  public:
-  ScreenCover(Window& window, Session& session);
+  ScreenCover(Window& window, const Delivery& deliver);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -21,7 +20,7 @@ class ScreenCover : public QWidget {
 
  private:
   Window& window_;
-  Session& session_;
+  const Delivery& deliver_;
 };
 
 }  // namespace hc::qt

@@ -8,12 +8,12 @@
 #include <QTimer>
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "convert.h"
 #include "painting.h"
 #include "pictures.h"
-#include "session.h"
 
 namespace hc::qt {
 
@@ -31,8 +31,13 @@ QRect Scaled(const QRect& area, double scale) {
 
 }  // namespace
 
-Surface::Surface(Window& window, Element* owner, Session& session, QWidget* parent)
-    : QWidget(parent), window_(window), owner_(owner), session_(session) {
+Surface::Surface(Window& window, Element* owner, const Delivery& deliver,
+                 std::function<double()> face_scale, QWidget* parent)
+    : QWidget(parent),
+      window_(window),
+      owner_(owner),
+      deliver_(deliver),
+      face_scale_(std::move(face_scale)) {
   // Everything is painted here, over the whole area.
   setAttribute(Qt::WA_OpaquePaintEvent);
   if (!owner_) setMouseTracking(true);
@@ -58,7 +63,7 @@ QPaintEngine* Surface::paintEngine() const {
 }
 
 double Surface::Scale() const {
-  return !owner_ && window_.FullScreen() ? session_.FaceScale() : 1;
+  return !owner_ && window_.FullScreen() && face_scale_ ? face_scale_() : 1;
 }
 
 void Surface::Invalidate(const RectTwips& area) {
@@ -228,7 +233,7 @@ void Surface::paintEvent(QPaintEvent* event) {
 
 void Surface::mouseMoveEvent(QMouseEvent* event) {
   // Only the window's own client area reports moves; child widgets stop theirs.
-  if (!owner_) session_.Deliver().MouseMove(window_);
+  if (!owner_) deliver_.MouseMove(window_);
   event->accept();
 }
 
@@ -250,13 +255,13 @@ void Surface::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
   Element* released_on =
       event->button() == Qt::LeftButton ? Target(event->position().toPoint()) : nullptr;
-  if (Element* clicked = clicks_.Release(released_on)) session_.Deliver().Click(*clicked);
+  if (Element* clicked = clicks_.Release(released_on)) deliver_.Click(*clicked);
 }
 
 void Surface::closeEvent(QCloseEvent* event) {
   // The window stays unless its close handler hides it.
   event->ignore();
-  if (!owner_) session_.Deliver().CloseRequest(window_);
+  if (!owner_) deliver_.CloseRequest(window_);
 }
 
 }  // namespace hc::qt

@@ -6,23 +6,25 @@
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "model/delivery.h"
 #include "model/hit_test.h"
 #include "model/window.h"
 #include "x_canvas.h"
 
 namespace hc::qt {
 
-class Session;
-
 class Surface : public QWidget {
  public:
-  // `owner` is the frame or picture box; null for the window's own client area.
-  Surface(Window& window, Element* owner, Session& session, QWidget* parent);
+  // `owner` is the frame or picture box; null for the window's own client area, which draws
+  // its full-screen face `face_scale()` times smaller than its layout (none: not at all).
+  Surface(Window& window, Element* owner, const Delivery& deliver,
+          std::function<double()> face_scale, QWidget* parent);
 
   Element* Owner() const { return owner_; }
   // Repaints what an area of the window, given in twips relative to this surface, covers.
@@ -52,12 +54,13 @@ class Surface : public QWidget {
   // `e` drawn alone into a layer covering `area` of the window.
   QImage Render(const Element& e, const QRect& area);
   Element* Target(const QPoint& pos) const;
-  // How much smaller than its layout this surface draws (see Session::FaceScale).
+  // How much smaller than its layout this surface draws.
   double Scale() const;
 
   Window& window_;
   Element* owner_;
-  Session& session_;
+  const Delivery& deliver_;
+  std::function<double()> face_scale_;
   ClickTracker clicks_;
   std::unique_ptr<XCanvas> canvas_;
   bool paints_windowed_ = false;

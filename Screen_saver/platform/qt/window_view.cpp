@@ -19,7 +19,9 @@ WindowView::WindowView(Window& window, Session& session, System& system)
     : ViewSync(window),
       session_(session),
       system_(system),
-      top_(std::make_unique<Surface>(window, nullptr, session, nullptr)) {
+      top_(std::make_unique<Surface>(
+          window, nullptr, session.Deliver(), [&session] { return session.FaceScale(); },
+          nullptr)) {
   // Keys are caught before whichever child has the focus sees them.
   QCoreApplication::instance()->installEventFilter(this);
   Follow();
@@ -94,7 +96,7 @@ bool WindowView::PaintWholeScaled() {
 }
 
 void WindowView::CreateWidget(Element& e) {
-  QWidget* w = MakeWidget(e, &SurfaceOf(e.Container()), session_, system_);
+  QWidget* w = MakeWidget(e, &SurfaceOf(e.Container()), session_.Deliver(), system_);
   if (!w) return;
   widgets_[&e] = w;
   elements_of_[w] = &e;
@@ -220,7 +222,7 @@ void WindowView::CoverOtherScreens(bool shown) {
   const QScreen* primary = QGuiApplication::primaryScreen();
   for (QScreen* screen : QGuiApplication::screens()) {
     if (screen == primary) continue;
-    auto cover = std::make_unique<ScreenCover>(window_, session_);
+    auto cover = std::make_unique<ScreenCover>(window_, session_.Deliver());
     cover->setCursor(top_->cursor());
     cover->setGeometry(screen->geometry());
     cover->show();
