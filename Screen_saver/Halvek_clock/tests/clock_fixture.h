@@ -15,6 +15,7 @@
 #include "fake/event_pump.h"
 #include "fake/fake_system.h"
 #include "fake/test_folder.h"
+#include "files.h"
 #include "frmFILE.h"
 #include "paths.h"
 #include "settings_text.h"
@@ -45,11 +46,15 @@ class ClockTest : public ::testing::Test {
     return *clock;
   }
 
+  // Names are UTF-8, as the program gives them, on every system.
   void PutFile(const std::string& name, const std::string& bytes) {
-    std::filesystem::create_directories((folder / name).parent_path());
-    std::ofstream(folder / name, std::ios::binary) << bytes;
+    const std::filesystem::path path = files::PathFromUtf8(Path(name));
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
   }
-  std::string ReadFile(const std::string& name) const { return ReadFileAt(folder / name); }
+  std::string ReadFile(const std::string& name) const {
+    return ReadFileAt(files::PathFromUtf8(Path(name)));
+  }
   static std::string ReadFileAt(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream s;
