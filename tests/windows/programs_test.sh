@@ -41,7 +41,8 @@ explain_failure() {
 }
 
 # 2. The clock shows its face at the centre of the screen, its hint in the bottom-right
-# corner fades step by step, as the screen shows it, and Escape ends it.
+# corner fades step by step, as the screen shows it, its hands move on the screen, and Escape
+# ends it.
 start_clock "the first time"
 cp "$work/shot.png" "${HC_SCREENSHOTS:-$work}/windows_clock.png" 2>/dev/null || true
 # The brightest grey of the hint's box, 201 x 41 pixels in the corner, from 0 to 255.
@@ -59,6 +60,16 @@ if [ "$first_grey" -gt 20 ]; then
 else
   echo "the hint was gone before it could be seen (grey $first_grey); its fading is not checked"
 fi
+# Each tick reaches the screen: the face above the hint's rows differs a second later.
+face_rows() {
+  import -silent -window root -depth 8 "$work/face.png"
+  convert "$work/face.png" -crop "${screen_w}x$((screen_h - 41))+0+0" +repage "$work/$1.png"
+}
+face_rows before
+sleep 1.2
+face_rows after
+[ "$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)" != 0 ] ||
+  fail "the face on the screen did not change in a second"
 xdotool key Escape
 ends_well "$proc" "the clock after Escape"
 

@@ -31,13 +31,32 @@ Surface::~Surface() {
     DestroyWindow(hwnd_);
   }
   if (buffer_) DeleteObject(buffer_);
+  if (held_) DeleteObject(held_);
 }
 
 void Surface::Invalidate(const RectTwips& area) {
   const PixelBox dirty = DirtyPixelsOf(area);
   if (dirty.Empty()) return;
   const RECT r = ToRect(dirty);
-  InvalidateRect(hwnd_, &r, FALSE);
+  if (!held_) {
+    InvalidateRect(hwnd_, &r, FALSE);
+    return;
+  }
+  HRGN part = CreateRectRgnIndirect(&r);
+  CombineRgn(held_, held_, part, RGN_OR);
+  DeleteObject(part);
+}
+
+void Surface::HoldInvalidation() {
+  if (!held_) held_ = CreateRectRgn(0, 0, 0, 0);
+}
+
+void Surface::ReleaseInvalidation() {
+  if (!held_) return;
+  RECT box{};
+  if (GetRgnBox(held_, &box) != NULLREGION) InvalidateRgn(hwnd_, held_, FALSE);
+  DeleteObject(held_);
+  held_ = nullptr;
 }
 
 void ReportPointer(HWND hwnd, LPARAM lparam, SurfaceEvents& events) {

@@ -51,6 +51,11 @@ class Surface {
   Element* Owner() const { return owner_; }
   // Repaints what an area, given in twips relative to this surface, covers.
   void Invalidate(const RectTwips& area);
+  // Between these, the areas to repaint are gathered and handed to the system once at the
+  // end: a tick moves a dozen parts, and under Wine each hand-over is a trip to its server
+  // that wakes the program.
+  void HoldInvalidation();
+  void ReleaseInvalidation();
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -65,6 +70,8 @@ class Surface {
   SurfaceEvents& events_;
   HWND hwnd_ = nullptr;
   ClickTracker clicks_;
+  // What was asked to be repainted while held; null when not held.
+  HRGN held_ = nullptr;
   // The surface as last painted, kept so that a tick repaints only what it changed.
   HBITMAP buffer_ = nullptr;
   SIZE buffer_size_{0, 0};

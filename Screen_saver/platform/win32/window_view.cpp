@@ -244,7 +244,17 @@ HBRUSH WindowView::SurfaceControlColours(HWND control, HDC dc) {
 }
 
 void WindowView::SurfaceTimer(UINT_PTR id) {
-  if (auto it = timers_.find(id); it != timers_.end()) session_.Deliver().Tick(*it->second);
+  const auto it = timers_.find(id);
+  if (it == timers_.end()) return;
+  HoldInvalidation(true);
+  session_.Deliver().Tick(*it->second);
+  HoldInvalidation(false);
+}
+
+void WindowView::HoldInvalidation(bool held) {
+  std::vector<Surface*> all{top_.get()};
+  for (auto& [e, surface] : surfaces_) all.push_back(surface.get());
+  for (Surface* s : all) held ? s->HoldInvalidation() : s->ReleaseInvalidation();
 }
 
 bool WindowView::SurfaceSetCursor() {

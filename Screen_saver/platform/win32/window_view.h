@@ -70,6 +70,8 @@ class WindowView : public ViewSync, public SurfaceEvents {
   HWND ParentFor(const Element* container) const;
   void ApplyWindow();
   void ShowOnScreen();
+  // Gathers (true) or hands over (false) what the surfaces are asked to repaint.
+  void HoldInvalidation(bool held);
   // Black covers over the other monitors while a full-screen window shows, none otherwise.
   void CoverOtherMonitors(bool shown);
 
