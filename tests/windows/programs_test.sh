@@ -9,27 +9,15 @@ set -euo pipefail
 bin=$(realpath "$1")
 # shellcheck source=../hosted/checks.sh
 source "$(dirname "$(realpath "$0")")/../hosted/checks.sh"
+# shellcheck source=wine_programs.sh
+source "$(dirname "$(realpath "$0")")/wine_programs.sh"
 
 cp "$bin/HalvekClock.scr" "$bin/setup_hclock.exe" "$bin/Halvek_Clock_bg.jpg" "$work/"
 settings=$work/Halvek_Clock.ini
 screen_w=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1] }')
 screen_h=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[2] }')
+face_x=$((screen_w / 2)) face_y=$((screen_h / 2))
 
-# Starts a program of the work folder with arguments; sets `proc`.
-start() {
-  (cd "$work" && exec wine "$@") >/dev/null 2>&1 &
-  proc=$!
-  pids+=("$proc")
-}
-alive() { kill -0 "$1" 2>/dev/null; }
-gone() { ! alive "$1"; }
-# Waits for the process $1 to end by itself, with exit status 0; $2 says what it is.
-ends_well() {
-  wait_for gone "$1" || fail "$2 did not end"
-  local status=0
-  wait "$1" || status=$?
-  [ "$status" = 0 ] || fail "$2 ended with status $status"
-}
 # The id of the shown X window whose title is $1 (the dialogs exist hidden from the start).
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .; }
 no_window_named() { ! window_named "$1" >/dev/null; }
@@ -51,32 +39,10 @@ explain_failure() {
     if [ -n "${HC_SCREENSHOTS:-}" ]; then cp "$work/shot.png" "$HC_SCREENSHOTS/windows_failure.png"; fi
   fi
 }
-# Starts the clock and waits for its face at the centre of the screen; $1 says which start.
-# Wine lets go of a finished program's named objects a moment after its process is gone, so
-# a clock started right after another may still find the first one's claim and end at once,
-# as a second copy should. Such a start is tried again. A clock still without a face after a
-# second wait is a failure; one that needed it is reported, as Wine's start can stall.
-start_clock() {
-  local attempt
-  for attempt in 1 2 3; do
-    start HalvekClock.scr /s
-    if ! wait_for face_or_gone "$proc"; then
-      echo "the clock ($1) showed no face in the first wait; waiting once more"
-      wait_for face_or_gone "$proc" || break
-    fi
-    if alive "$proc"; then return 0; fi
-    local status=0
-    wait "$proc" || status=$?
-    [ "$status" = 0 ] || fail "the clock ($1) ended with status $status before showing its face"
-    echo "the clock ($1) found another one running and ended; starting it again (attempt $attempt)"
-    sleep 1
-  done
-  fail "no clock face at the centre ($1)"
-}
-face_or_gone() { gone "$1" || centre_at $((screen_w / 2)) $((screen_h / 2)); }
 
 # 2. The clock shows its face at the centre of the screen, its hint in the bottom-right
-# corner fades step by step, as the screen shows it, and Escape ends it.
+# corner fades step by step, as the screen shows it, its hands move on the screen, and Escape
+# ends it.
 start_clock "the first time"
 cp "$work/shot.png" "${HC_SCREENSHOTS:-$work}/windows_clock.png" 2>/dev/null || true
 # The brightest grey of the hint's box, 201 x 41 pixels in the corner, from 0 to 255.
@@ -94,6 +60,16 @@ if [ "$first_grey" -gt 20 ]; then
 else
   echo "the hint was gone before it could be seen (grey $first_grey); its fading is not checked"
 fi
+# Each tick reaches the screen: the face above the hint's rows differs a second later.
+face_rows() {
+  import -silent -window root -depth 8 "$work/face.png"
+  convert "$work/face.png" -crop "${screen_w}x$((screen_h - 41))+0+0" +repage "$work/$1.png"
+}
+face_rows before
+sleep 1.2
+face_rows after
+[ "$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)" != 0 ] ||
+  fail "the face on the screen did not change in a second"
 xdotool key Escape
 ends_well "$proc" "the clock after Escape"
 

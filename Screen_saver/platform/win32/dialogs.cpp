@@ -22,6 +22,15 @@ constexpr DWORD kOptionsFontFlags = 1048833;
 static_assert(kOptionsFontFlags == (CF_SCREENFONTS | CF_EFFECTS | CF_NOSTYLESEL));
 constexpr DWORD kFontChooserFlags = kOptionsFontFlags | CF_INITTOLOGFONTSTRUCT;
 
+// The choosers' library brings the printing system with it (for its printer dialogs), several
+// megabytes: it is loaded when a chooser first opens, so the running clock never holds it.
+template <class Function>
+Function* Chooser(const char* name) {
+  static const HMODULE library = LoadLibraryW(L"comdlg32.dll");
+  if (!library) return nullptr;
+  return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
 int ScreenDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
@@ -57,7 +66,8 @@ std::optional<Color> PickColor(HWND owner, Color initial) {
   cc.rgbResult = ToColorRef(initial);
   cc.lpCustColors = custom;
   cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorW(&cc)) return std::nullopt;
+  auto* choose = Chooser<decltype(ChooseColorW)>("ChooseColorW");
+  if (!choose || !choose(&cc)) return std::nullopt;
   return static_cast<Color>(cc.rgbResult & 0xFFFFFF);
 }
 
@@ -81,7 +91,8 @@ void FillFontRequest(HWND owner, const FontChoice& initial, int dpi, FontRequest
 std::optional<FontChoice> PickFont(HWND owner, const FontChoice& initial) {
   FontRequest request;
   FillFontRequest(owner, initial, ScreenDpi(), request);
-  if (!ChooseFontW(&request.chooser)) return std::nullopt;
+  auto* choose = Chooser<decltype(ChooseFontW)>("ChooseFontW");
+  if (!choose || !choose(&request.chooser)) return std::nullopt;
   const CHOOSEFONTW& cf = request.chooser;
   return FontChoice{Utf8(request.font.lfFaceName), EffectiveFontSize(cf.iPointSize / 10.0),
                     static_cast<Color>(cf.rgbColors & 0xFFFFFF)};

@@ -2,6 +2,7 @@
 #include <windowsx.h>
 //
 #include "gdi.h"
+#include "native_window.h"
 #include "painting.h"
 #include "surface.h"
 
@@ -11,27 +12,13 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"HalvekClockSurface";
 
-void RegisterOnce(WNDPROC proc) {
-  static const bool registered = [proc] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    // Double clicks come as a second press, which is a click of its own.
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  (void)registered;
-}
-
 }  // namespace
 
 Surface::Surface(const Window& window, Element* owner, SurfaceEvents& events, HWND parent,
                  DWORD style, DWORD ex_style)
     : window_(window), owner_(owner), events_(events) {
-  RegisterOnce(&Surface::Proc);
+  // Double clicks come as a second press, which is a click of its own.
+  RegisterWindowClass(kClassName, &Surface::Proc, CS_DBLCLKS, nullptr);
   // Child surfaces hold controls: tabbing goes through them.
   if (parent) ex_style |= WS_EX_CONTROLPARENT;
   hwnd_ = CreateWindowExW(ex_style | WS_EX_CONTROLPARENT, kClassName, L"", style | WS_CLIPCHILDREN,
@@ -40,27 +27,49 @@ Surface::Surface(const Window& window, Element* owner, SurfaceEvents& events, HW
 
 Surface::~Surface() {
   if (hwnd_) {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    Unbind(hwnd_);
     DestroyWindow(hwnd_);
   }
   if (buffer_) DeleteObject(buffer_);
+  if (held_) DeleteObject(held_);
 }
 
 void Surface::Invalidate(const RectTwips& area) {
   const PixelBox dirty = DirtyPixelsOf(area);
   if (dirty.Empty()) return;
   const RECT r = ToRect(dirty);
-  InvalidateRect(hwnd_, &r, FALSE);
+  if (!held_) {
+    InvalidateRect(hwnd_, &r, FALSE);
+    return;
+  }
+  HRGN part = CreateRectRgnIndirect(&r);
+  CombineRgn(held_, held_, part, RGN_OR);
+  DeleteObject(part);
+}
+
+void Surface::HoldInvalidation() {
+  if (!held_) held_ = CreateRectRgn(0, 0, 0, 0);
+}
+
+void Surface::ReleaseInvalidation() {
+  if (!held_) return;
+  RECT box{};
+  if (GetRgnBox(held_, &box) != NULLREGION) InvalidateRgn(hwnd_, held_, FALSE);
+  DeleteObject(held_);
+  held_ = nullptr;
+}
+
+void ReportPointer(HWND hwnd, LPARAM lparam, SurfaceEvents& events) {
+  POINT p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+  ClientToScreen(hwnd, &p);
+  events.SurfaceMouseMove(p);
 }
 
 LRESULT CALLBACK Surface::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<Surface*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Surface*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = static_cast<Surface*>(BoundObject(hwnd, message, lparam));
   if (!self) return DefWindowProcW(hwnd, message, wparam, lparam);
+  // Messages come before CreateWindowExW returns the handle.
+  self->hwnd_ = hwnd;
   return self->Handle(message, wparam, lparam);
 }
 
@@ -83,18 +92,9 @@ LRESULT Surface::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ERASEBKGND:
       // Everything is painted in WM_PAINT, over the whole area.
       return 1;
-    case WM_MOUSEMOVE: {
-      if (owner_) return 0;
-      POINT p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-      ClientToScreen(hwnd_, &p);
-      const bool moved = !pointer_known_ || p.x != last_pointer_.x || p.y != last_pointer_.y;
-      const bool first = !pointer_known_;
-      last_pointer_ = p;
-      pointer_known_ = true;
-      // The first report only says where the pointer rests when the window appears.
-      if (moved && !first) events_.SurfaceMouseMove();
+    case WM_MOUSEMOVE:
+      if (!owner_) ReportPointer(hwnd_, lparam, events_);
       return 0;
-    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       clicks_.Press(Target(lparam));

@@ -17,8 +17,9 @@ namespace hc::win32 {
 class SurfaceEvents {
  public:
   virtual ~SurfaceEvents() = default;
-  // The pointer moved over the window's own client area.
-  virtual void SurfaceMouseMove() = 0;
+  // The pointer was reported over the window's own client area, at `screen` (screen pixels);
+  // not every report is a move.
+  virtual void SurfaceMouseMove(POINT screen) = 0;
   virtual void SurfaceClick(Element& e) = 0;
   // The window's own close control.
   virtual void SurfaceClose() = 0;
@@ -32,6 +33,9 @@ class SurfaceEvents {
   // Sets the pointer over the window; false leaves it to the system.
   virtual bool SurfaceSetCursor() = 0;
 };
+
+// Tells `events` of a pointer report (WM_MOUSEMOVE) over the client area of `hwnd`.
+void ReportPointer(HWND hwnd, LPARAM lparam, SurfaceEvents& events);
 
 class Surface {
  public:
@@ -47,6 +51,11 @@ class Surface {
   Element* Owner() const { return owner_; }
   // Repaints what an area, given in twips relative to this surface, covers.
   void Invalidate(const RectTwips& area);
+  // Between these, the areas to repaint are gathered and handed to the system once at the
+  // end: a tick moves a dozen parts, and under Wine each hand-over is a trip to its server
+  // that wakes the program.
+  void HoldInvalidation();
+  void ReleaseInvalidation();
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -61,10 +70,8 @@ class Surface {
   SurfaceEvents& events_;
   HWND hwnd_ = nullptr;
   ClickTracker clicks_;
-  // Where the pointer last was, in screen pixels: a window that appears under a still
-  // pointer, or is redrawn, is told of a "move" that is none.
-  POINT last_pointer_{-1, -1};
-  bool pointer_known_ = false;
+  // What was asked to be repainted while held; null when not held.
+  HRGN held_ = nullptr;
   // The surface as last painted, kept so that a tick repaints only what it changed.
   HBITMAP buffer_ = nullptr;
   SIZE buffer_size_{0, 0};

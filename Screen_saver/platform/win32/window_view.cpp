@@ -38,7 +38,10 @@ WindowView::~WindowView() {
 }
 
 bool WindowView::Holds(HWND hwnd) const {
-  return hwnd && (hwnd == top_->Handle() || IsChild(top_->Handle(), hwnd));
+  if (!hwnd) return false;
+  for (const auto& cover : covers_)
+    if (hwnd == cover->Handle()) return true;
+  return hwnd == top_->Handle() || IsChild(top_->Handle(), hwnd);
 }
 
 Element* WindowView::ElementOf(HWND hwnd) const {
@@ -54,6 +57,7 @@ HWND WindowView::ControlOf(const Element& e) const {
 void WindowView::Shut() {
   for (auto& [id, timer] : timers_) KillTimer(top_->Handle(), id);
   ShowWindow(top_->Handle(), SW_HIDE);
+  CoverOtherMonitors(false);
 }
 
 void WindowView::AddTimer(const Timer& timer) {
@@ -154,10 +158,12 @@ void WindowView::WindowChanged() {
 
 void WindowView::VisibilityChanged() {
   Discover();
-  if (window_.Visible())
+  if (window_.Visible()) {
     ShowOnScreen();
-  else
+  } else {
     ShowWindow(top_->Handle(), SW_HIDE);
+    CoverOtherMonitors(false);
+  }
 }
 
 void WindowView::ApplyWindow() {
@@ -197,10 +203,20 @@ void WindowView::ShowOnScreen() {
   SetForegroundWindow(hwnd);
   SetActiveWindow(hwnd);
   SetFocus(hwnd);
+  CoverOtherMonitors(window_.FullScreen());
 }
 
-void WindowView::SurfaceMouseMove() {
-  session_.Deliver().MouseMove(window_);
+void WindowView::CoverOtherMonitors(bool shown) {
+  covers_.clear();
+  if (!shown) return;
+  for (const RECT& monitor : OtherMonitors())
+    covers_.push_back(std::make_unique<ScreenCover>(monitor, top_->Handle(), *this));
+}
+
+void WindowView::SurfaceMouseMove(POINT screen) {
+  // A cover takes no input while the window it stands for waits behind a modal one.
+  if (pointer_moves_.Moved(screen) && IsWindowEnabled(top_->Handle()))
+    session_.Deliver().MouseMove(window_);
 }
 
 void WindowView::SurfaceClick(Element& e) {
@@ -228,7 +244,17 @@ HBRUSH WindowView::SurfaceControlColours(HWND control, HDC dc) {
 }
 
 void WindowView::SurfaceTimer(UINT_PTR id) {
-  if (auto it = timers_.find(id); it != timers_.end()) session_.Deliver().Tick(*it->second);
+  const auto it = timers_.find(id);
+  if (it == timers_.end()) return;
+  HoldInvalidation(true);
+  session_.Deliver().Tick(*it->second);
+  HoldInvalidation(false);
+}
+
+void WindowView::HoldInvalidation(bool held) {
+  std::vector<Surface*> all{top_.get()};
+  for (auto& [e, surface] : surfaces_) all.push_back(surface.get());
+  for (Surface* s : all) held ? s->HoldInvalidation() : s->ReleaseInvalidation();
 }
 
 bool WindowView::SurfaceSetCursor() {

@@ -12,6 +12,8 @@
 
 #include "model/view_sync.h"
 #include "model/window.h"
+#include "pointer_moves.h"
+#include "screen_cover.h"
 #include "surface.h"
 #include "system.h"
 
@@ -27,7 +29,7 @@ class WindowView : public ViewSync, public SurfaceEvents {
   const Window& Model() const { return window_; }
   Window& Model() { return window_; }
   HWND Handle() const { return top_->Handle(); }
-  // Whether `hwnd` is this window or lies inside it.
+  // Whether `hwnd` is this window, lies inside it or covers another monitor for it.
   bool Holds(HWND hwnd) const;
   // The element whose control or surface `hwnd` is; null for none.
   Element* ElementOf(HWND hwnd) const;
@@ -43,7 +45,7 @@ class WindowView : public ViewSync, public SurfaceEvents {
   void WindowChanged() override;
   void VisibilityChanged() override;
 
-  void SurfaceMouseMove() override;
+  void SurfaceMouseMove(POINT screen) override;
   void SurfaceClick(Element& e) override;
   void SurfaceClose() override;
   void SurfaceSessionEnding() override;
@@ -68,6 +70,10 @@ class WindowView : public ViewSync, public SurfaceEvents {
   HWND ParentFor(const Element* container) const;
   void ApplyWindow();
   void ShowOnScreen();
+  // Gathers (true) or hands over (false) what the surfaces are asked to repaint.
+  void HoldInvalidation(bool held);
+  // Black covers over the other monitors while a full-screen window shows, none otherwise.
+  void CoverOtherMonitors(bool shown);
 
   Session& session_;
   System& system_;
@@ -80,6 +86,8 @@ class WindowView : public ViewSync, public SurfaceEvents {
   bool controls_built_ = false;
   HWND shown_from_window_ = nullptr;
   HWND shown_from_focus_ = nullptr;
+  std::vector<std::unique_ptr<ScreenCover>> covers_;
+  PointerMoves pointer_moves_;
 };
 
 }  // namespace hc::win32
