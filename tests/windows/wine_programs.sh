@@ -2,6 +2,7 @@
 # What the tests of the Windows programs under Wine share, sourced after hosted/checks.sh:
 # starting a program of the work folder, waiting for it to end well, and starting the clock
 # until its face shows at ($face_x, $face_y), which the test sets.
+# shellcheck disable=SC2154  # work comes from checks.sh, face_x and face_y from the test
 
 # Starts a program of the work folder with arguments; sets `proc`.
 start() {
