@@ -16,13 +16,22 @@
 //   int CheckOf(Handle);  0 clear, 1 ticked, 2 greyed
 //   Bounds BoundsOf(Handle);  in pixels of the window's client area
 //   bool Enabled(Handle); bool Visible(Handle);
+//   std::vector<std::string> ItemsOf(Handle);  the lines of a list, top first
+//   int SelectedOf(Handle);  the line chosen, or -1
+//   void ClickItem(Handle, int index); void DoubleClickItem(Handle, int index);
+//     as the mouse does: a double click is a click, then a press reported as a double click
+//   void RunPutOff();  work the backend put off until the message at hand is done
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "fake/test_folder.h"
+#include "files.h"
 #include "model/element.h"
 #include "model/units.h"
 #include "model/window.h"
@@ -116,11 +125,15 @@ TYPED_TEST_P(ControlsSuite, TypingEditsTheModelButTextFromTheModelIsNoEdit) {
   EXPECT_EQ(box.Text(), "full");
   EXPECT_EQ(ui.TextOf(edit), "full");
 
+  // A read-only box takes no typing, with no handler there to undo it.
+  box.on_change = [&] { heard.push_back(box.Text()); };
+  heard.clear();
   box.SetReadOnly(true);
   ui.Sync();
   ui.Type(edit, "y");
   EXPECT_EQ(box.Text(), "full");
   EXPECT_EQ(ui.TextOf(edit), "full");
+  EXPECT_TRUE(heard.empty());
 }
 
 TYPED_TEST_P(ControlsSuite, OptionButtonsAreExclusiveThroughTheModel) {
@@ -204,10 +217,115 @@ TYPED_TEST_P(ControlsSuite, ButtonsRunTheirClickHandlerWhileEnabled) {
   EXPECT_EQ(heard, std::vector<std::string>{"save"});
 }
 
+// A folder with subfolders, one of them hidden, and files of several kinds, for the lists.
+class ListFolder {
+ public:
+  ListFolder() {
+    for (const char* sub : {"b pics", "A", ".hidden"})
+      std::filesystem::create_directory(path / sub);
+    for (const char* file : {"one.GIF", "two.jpg", "notes.txt"}) std::ofstream(path / file) << "x";
+  }
+  ListFolder(const ListFolder&) = delete;
+  ListFolder& operator=(const ListFolder&) = delete;
+  ~ListFolder() { std::filesystem::remove_all(path); }
+
+  const std::filesystem::path path = fake::FreshTestFolder("hc_lists_");
+  const std::string root = files::Utf8Of(path);
+};
+
+TYPED_TEST_P(ControlsSuite, FolderListShowsTheOpenFoldersThenTheClosedOnesAndOpensOnDoubleClick) {
+  auto& ui = this->ui;
+  auto& heard = this->heard;
+  const ListFolder folder;
+  DirList& dirs = this->window.template Add<DirList>("dirs");
+  dirs.Move(T(0), T(0), T(300), T(280));
+  dirs.on_change = [&] { heard.push_back(dirs.Path()); };
+  dirs.SetPath(folder.root);
+  heard.clear();
+  ui.Show();
+  const auto list = ui.ControlOf(dirs);
+
+  // The folders from the root down, each a step further in, then the subfolders by name.
+  std::vector<std::string> open;
+  for (auto p = folder.path; p != p.root_path(); p = p.parent_path())
+    open.insert(open.begin(), files::Utf8Of(p.filename()));
+  open.insert(open.begin(), files::Utf8Of(folder.path.root_path()));
+  std::vector<std::string> expected;
+  for (std::size_t depth = 0; depth < open.size(); ++depth)
+    expected.push_back(std::string(2 * depth, ' ') + open[depth]);
+  const std::string inside(2 * open.size(), ' ');
+  expected.push_back(inside + "A");
+  expected.push_back(inside + "b pics");
+  EXPECT_EQ(ui.ItemsOf(list), expected);
+  EXPECT_EQ(ui.SelectedOf(list), static_cast<int>(open.size() - 1));
+
+  // The folder opens once the list is done with the double click, not under it.
+  ui.DoubleClickItem(list, static_cast<int>(expected.size() - 1));
+  EXPECT_EQ(dirs.Path(), folder.root);
+  ui.RunPutOff();
+  const std::string pics = files::Utf8Of(folder.path / "b pics");
+  EXPECT_EQ(dirs.Path(), pics);
+  EXPECT_EQ(heard, std::vector<std::string>{pics});
+  ui.Sync();
+  EXPECT_EQ(ui.ItemsOf(list).back(), inside + "b pics");
+  EXPECT_EQ(ui.ItemsOf(list).size(), open.size() + 1);
+
+  // A single click opens nothing.
+  ui.ClickItem(list, 0);
+  ui.RunPutOff();
+  EXPECT_EQ(dirs.Path(), pics);
+}
+
+TYPED_TEST_P(ControlsSuite, FileListShowsMatchingFilesAndChoosesOnClick) {
+  auto& ui = this->ui;
+  auto& heard = this->heard;
+  const ListFolder folder;
+  FileList& file_list = this->window.template Add<FileList>("files");
+  file_list.Move(T(0), T(0), T(200), T(280));
+  file_list.SetPath(folder.root);
+  file_list.SetPattern("*.gif;*.jpg");
+  file_list.SetFileName("two.jpg");
+  file_list.on_click = [&] { heard.push_back("click " + file_list.FileName()); };
+  file_list.on_double_click = [&] { heard.push_back("double " + file_list.FileName()); };
+  ui.Show();
+  const auto list = ui.ControlOf(file_list);
+  EXPECT_EQ(ui.ItemsOf(list), (std::vector<std::string>{"one.GIF", "two.jpg"}));
+  EXPECT_EQ(ui.SelectedOf(list), 1);
+
+  ui.DoubleClickItem(list, 0);
+  EXPECT_EQ(file_list.FileName(), "one.GIF");
+  ASSERT_FALSE(heard.empty());
+  EXPECT_EQ(heard.front(), "click one.GIF");
+  EXPECT_EQ(heard.back(), "double one.GIF");
+
+  struct Change {
+    std::function<void()> apply;
+    std::vector<std::string> shown;
+    int selected;
+  };
+  const Change changes[] = {
+      // Another pattern: the name chosen is no longer among those shown.
+      {[&] { file_list.SetPattern("*.TXT"); }, {"notes.txt"}, -1},
+      {[&] { file_list.SetFileName("notes.txt"); }, {"notes.txt"}, 0},
+      // Another folder: nothing is chosen in it.
+      {[&] { file_list.SetPath(files::Utf8Of(folder.path / "A")); }, {}, -1},
+  };
+  int n = 0;
+  for (const Change& c : changes) {
+    c.apply();
+    ui.Sync();
+    EXPECT_EQ(ui.ItemsOf(list), c.shown) << "change " << n;
+    EXPECT_EQ(ui.SelectedOf(list), c.selected) << "change " << n;
+    ++n;
+  }
+}
+
 REGISTER_TYPED_TEST_SUITE_P(ControlsSuite, ShowTextPlaceStateAndVisibilityOfTheirElement,
                             TypingEditsTheModelButTextFromTheModelIsNoEdit,
                             OptionButtonsAreExclusiveThroughTheModel,
                             CheckBoxTogglesInTheModelAndShowsGreyedOnlyFromIt,
-                            ButtonsRunTheirClickHandlerWhileEnabled);
+                            ButtonsRunTheirClickHandlerWhileEnabled,
+                            FolderListShowsTheOpenFoldersThenTheClosedOnesAndOpensOnDoubleClick,
+                            FileListShowsMatchingFilesAndChoosesOnClick);
 
 }  // namespace hc::controls_suite
