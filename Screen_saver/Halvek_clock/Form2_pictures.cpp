@@ -1,5 +1,8 @@
 // Where the centre picture comes from, and the way to the background picture.
 
+#include <cmath>
+#include <string>
+
 #include "Form1.h"
 #include "Form2.h"
 #include "frmFILE.h"
@@ -58,8 +61,12 @@ void Form2::lblCH_Click() {
     files.txtFP.SetText(background);
     if (Picture p = system_.LoadPicture(files.txtFP.Text())) files.imgPREW.SetPicture(p);
   }
-  const std::string hint = std::to_string(clock_.ScreenW / kTwipsPerPixel) + "x" +
-                           std::to_string(clock_.ScreenH / kTwipsPerPixel) + " px\r\n" +
+  // The screen's own pixels, which a picture to cover it needs, however dense the screen.
+  const double twips_per_pixel = system_.TwipsPerScreenPixel();
+  const auto pixels = [twips_per_pixel](int twips) {
+    return std::to_string(std::lround(twips / twips_per_pixel));
+  };
+  const std::string hint = pixels(clock_.ScreenW) + "x" + pixels(clock_.ScreenH) + " px\r\n" +
                            module_.HintRequired + "\r\ngif, jpg, bmp";
   files.PrepareJob(frmFILE::Job::kBackground, hint);
   files.imgPREW.SetWidth(1095);

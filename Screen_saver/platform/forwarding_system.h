@@ -17,6 +17,7 @@ class ForwardingSystem : public System {
   std::string PathSeparator() override { return inner_.PathSeparator(); }
   std::string DriveOf(const std::string& path) override { return inner_.DriveOf(path); }
   ScreenSize Screen() override { return inner_.Screen(); }
+  double TwipsPerScreenPixel() override { return inner_.TwipsPerScreenPixel(); }
   DateTime Now() override { return inner_.Now(); }
   std::vector<std::string> ListFiles(const std::string& pattern) override {
     return inner_.ListFiles(pattern);

@@ -81,6 +81,9 @@ class System {
   virtual std::string DriveOf(const std::string& path) = 0;
 
   virtual ScreenSize Screen() = 0;
+  // The twips one pixel of the screen covers: kTwipsPerPixel on a screen of standard
+  // density, fewer on a denser one.
+  virtual double TwipsPerScreenPixel() { return kTwipsPerPixel; }
   virtual DateTime Now() = 0;
 
   // Bare names of the ordinary (not hidden) files matching `pattern` (a folder, the separator and a

@@ -167,6 +167,34 @@ TEST_F(FileManager, ABackgroundIsCopiedBesideTheProgramAndTheOldOneKept) {
   EXPECT_FALSE(Exists("Halvek_Clock_tmp.jpg"));
 }
 
+// A picture to cover the screen needs the screen's own pixels, which a denser screen has
+// more of than the program lays out in.
+TEST_F(FileManager, TheBackgroundHintGivesTheScreensOwnPixels) {
+  struct Case {
+    ScreenSize screen;
+    double twips_per_pixel;
+    const char* size;
+  };
+  const Case cases[] = {
+      {{15360, 11520}, 15, "1024x768 px"},    // 96 dpi
+      {{15360, 11520}, 10, "1536x1152 px"},   // 144 dpi
+      {{15360, 11520}, 7.5, "2048x1536 px"},  // 192 dpi
+      {{16392, 9216}, 12, "1366x768 px"},     // 120 dpi
+  };
+  for (const Case& c : cases) {
+    system.screen = c.screen;
+    system.twips_per_screen_pixel = c.twips_per_pixel;
+    Start();
+    pump.Click(Options().chkBG(0));
+    Open([&] { pump.Click(Options().lblCH); },
+         [&](frmFILE& f) {
+           EXPECT_EQ(f.lblSovet.Text(), std::string(c.size) + "\r\nrequired\r\ngif, jpg, bmp")
+               << c.twips_per_pixel << " twips to the pixel";
+           pump.Click(f.cmdNO);
+         });
+  }
+}
+
 // Each way a run with a new background chosen can end: the user's former picture is the
 // background afterwards, unless the choice was saved.
 TEST_F(FileManager, ABackgroundNeitherSavedNorCancelledIsPutBack) {

@@ -39,6 +39,7 @@ class FakeSystem : public StandardFiles {
   bool another_instance = false;
   bool in_hosts_window = false;
   ScreenSize screen{15360, 11520};
+  double twips_per_screen_pixel = kTwipsPerPixel;
   DateTime start_time{2026, 12, 9, 10, 8, 0};
   std::int64_t elapsed_ms = 0;  // advanced by the event pump
   char decimal_separator = '.';
@@ -94,6 +95,7 @@ class FakeSystem : public StandardFiles {
   bool FolderWritable(const std::string& folder) override;
   std::string UserDataFolder() override { return user_data_folder; }
   ScreenSize Screen() override { return screen; }
+  double TwipsPerScreenPixel() override { return twips_per_screen_pixel; }
   DateTime Now() override;
   Picture LoadPicture(const std::string& path, std::string* error) override;
   Picture DecodePicture(const std::vector<std::uint8_t>& bytes, const std::string& name) override;

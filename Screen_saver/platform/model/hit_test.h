@@ -12,7 +12,8 @@ bool DrawnOn(const Element& e, const Element* owner);
 
 // The topmost visible, enabled drawn element of `owner`'s surface at pixel (x, y) of that
 // surface that handles clicks; lines take none.
-Element* ClickTarget(const Window& window, const Element* owner, int x, int y);
+Element* ClickTarget(const Window& window, const Element* owner, int x, int y,
+                     double twips_per_pixel = kTwipsPerPixel);
 
 // A click is a press and a release of the button on the same element.
 class ClickTracker {

@@ -4,27 +4,30 @@
 
 namespace hc {
 
-int Px(double twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+int Px(double twips, double twips_per_pixel) {
+  return static_cast<int>(std::lround(twips / twips_per_pixel));
 }
 
-PixelBox PixelsOf(const RectTwips& r) {
-  const int left = Px(r.left), top = Px(r.top);
-  return {left, top, Px(r.Right()) - left, Px(r.Bottom()) - top};
+PixelBox PixelsOf(const RectTwips& r, double twips_per_pixel) {
+  const int left = Px(r.left, twips_per_pixel), top = Px(r.top, twips_per_pixel);
+  return {left, top, Px(r.Right(), twips_per_pixel) - left, Px(r.Bottom(), twips_per_pixel) - top};
 }
 
-PixelBox DirtyPixelsOf(const RectTwips& r) {
+PixelBox DirtyPixelsOf(const RectTwips& r, double twips_per_pixel) {
   if (r.Empty()) return {};
   constexpr int kAntialiasMargin = 2;
-  const int left = static_cast<int>(std::floor(r.left / kTwipsPerPixel)) - kAntialiasMargin;
-  const int top = static_cast<int>(std::floor(r.top / kTwipsPerPixel)) - kAntialiasMargin;
-  const int right = static_cast<int>(std::ceil(r.Right() / kTwipsPerPixel)) + kAntialiasMargin;
-  const int bottom = static_cast<int>(std::ceil(r.Bottom() / kTwipsPerPixel)) + kAntialiasMargin;
-  return {left, top, right - left, bottom - top};
+  const auto down = [twips_per_pixel](double twips) {
+    return static_cast<int>(std::floor(twips / twips_per_pixel)) - kAntialiasMargin;
+  };
+  const auto up = [twips_per_pixel](double twips) {
+    return static_cast<int>(std::ceil(twips / twips_per_pixel)) + kAntialiasMargin;
+  };
+  const int left = down(r.left), top = down(r.top);
+  return {left, top, up(r.Right()) - left, up(r.Bottom()) - top};
 }
 
-PixelBox PixelBoundsOf(const Element& e) {
-  return PixelsOf({e.Left(), e.Top(), e.Width(), e.Height()});
+PixelBox PixelBoundsOf(const Element& e, double twips_per_pixel) {
+  return PixelsOf({e.Left(), e.Top(), e.Width(), e.Height()}, twips_per_pixel);
 }
 
 RectTwips ToContainer(const Element& e, const RectTwips& window_area) {

@@ -21,18 +21,21 @@ struct PixelBox {
   bool operator==(const PixelBox&) const = default;
 };
 
+// Each takes the twips one pixel covers: the program's own pixels by default, a denser
+// screen's device pixels where a backend draws in those.
+
 // Whole pixels nearest to a twip value.
-int Px(double twips);
+int Px(double twips, double twips_per_pixel = kTwipsPerPixel);
 
 // Edges are rounded one by one, so elements that meet in twips meet on screen.
-PixelBox PixelsOf(const RectTwips& r);
+PixelBox PixelsOf(const RectTwips& r, double twips_per_pixel = kTwipsPerPixel);
 
 // The pixels an area of twips can have touched: outward to whole pixels, then 2 pixels
 // more for anti-aliased edges.
-PixelBox DirtyPixelsOf(const RectTwips& r);
+PixelBox DirtyPixelsOf(const RectTwips& r, double twips_per_pixel = kTwipsPerPixel);
 
 // An element's own box relative to its container.
-PixelBox PixelBoundsOf(const Element& e);
+PixelBox PixelBoundsOf(const Element& e, double twips_per_pixel = kTwipsPerPixel);
 
 // An area given relative to the window's client area, made relative to the element's container.
 RectTwips ToContainer(const Element& e, const RectTwips& window_area);

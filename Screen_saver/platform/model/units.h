@@ -6,8 +6,20 @@
 
 namespace hc {
 
-// Twips per screen pixel wherever the program converts (1440 to the inch at 96 dpi).
+// Twips per pixel wherever the program converts: the program lays out in pixels of a
+// screen of standard density, 1440 twips to the inch at 96 dpi.
 inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kStandardDpi = kTwipsPerInch / kTwipsPerPixel;
+
+// A denser screen shows each of the program's pixels as `scale` of its own (its dpi / 96):
+// one of its pixels covers fewer twips.
+constexpr double TwipsPerDevicePixel(double scale) {
+  return kTwipsPerPixel / scale;
+}
+constexpr double ScaleAtDpi(double dpi) {
+  return dpi / kStandardDpi;
+}
 
 // Colours are 0x00BBGGRR, red in the low byte.
 using Color = std::uint32_t;

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QScreen>
 
 #include "dialogs.h"
 #include "pictures.h"
@@ -33,6 +34,12 @@ ScreenSize QtSystem::Screen() {
   const QSize size = session_.LayoutRect().size();
   return {static_cast<std::int64_t>(size.width()) * kTwipsPerPixel,
           static_cast<std::int64_t>(size.height()) * kTwipsPerPixel};
+}
+
+double QtSystem::TwipsPerScreenPixel() {
+  // The layout's pixels are the toolkit's device-independent ones.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return TwipsPerDevicePixel(screen ? screen->devicePixelRatio() : 1.0);
 }
 
 Picture QtSystem::LoadPicture(const std::string& path, std::string* error) {

@@ -26,6 +26,7 @@ class QtSystem : public UserFacingSystem<LinuxSystem> {
   std::string CommandLine() override { return command_line_; }
   bool AnotherInstance() override;
   ScreenSize Screen() override;
+  double TwipsPerScreenPixel() override;
   Picture LoadPicture(const std::string& path, std::string* error) override;
   Picture DecodePicture(const std::vector<std::uint8_t>& bytes, const std::string& name) override;
   char DecimalSeparator() override;

@@ -29,6 +29,11 @@ TEST(Pixels, EdgesRoundOneByOneAndDirtyAreasGrowOutward) {
   EXPECT_EQ(DirtyPixelsOf({16, 16, 28, 28}), (PixelBox{-1, -1, 6, 6}))
       << "1.07..2.93 px: outward to 1..3, then two more each side";
   EXPECT_TRUE(DirtyPixelsOf({10, 10, 0, 5}).Empty());
+  // On a screen of twice the density, pixels of 7.5 twips: the same rules, twice the pixels.
+  EXPECT_EQ(PixelsOf({7, 7, 30, 30}, 7.5), (PixelBox{1, 1, 4, 4}))
+      << "0.93 px rounds to 1, 4.93 to 5";
+  EXPECT_EQ(DirtyPixelsOf({16, 16, 28, 28}, 7.5), (PixelBox{0, 0, 8, 8})) << "2.13..5.87 px";
+  EXPECT_EQ(Px(1080, 10), 108) << "a 1080-twip circle at 144 dpi";
   EXPECT_TRUE((PixelBox{0, 0, 4, 4}).Contains(3, 3));
   EXPECT_FALSE((PixelBox{0, 0, 4, 4}).Contains(4, 0)) << "the right edge is outside";
 }

@@ -84,13 +84,13 @@ void SetText(HWND w, const std::string& utf8) {
 }
 
 void SetFont(HWND w, const Font& font) {
-  const HFONT handle = FontHandle(font);
+  const HFONT handle = FontHandle(font, DeviceScale::Of(w));
   if (reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0)) != handle)
     SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
 }
 
 void Place(const Element& e, HWND w) {
-  const PixelBox b = PixelBoundsOf(e);
+  const PixelBox b = DeviceScale::Of(w).Bounds(e);
   int height = std::max(b.height, 0);
   // A drop-down list's window height includes the list it drops; its field keeps the
   // height of its font.

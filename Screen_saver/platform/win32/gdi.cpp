@@ -41,13 +41,14 @@ std::wstring FaceFor(const std::string& name) {
 
 }  // namespace
 
-HFONT FontHandle(const Font& font) {
+HFONT FontHandle(const Font& font, const DeviceScale& scale) {
   using Key = std::tuple<std::string, int, bool, int>;
   static std::map<Key, HFONT> fonts;
-  const Key key{font.Name(), font.SizePixels(), font.Bold(), font.Charset()};
+  const int height = scale.FontHeight(font.Size());
+  const Key key{font.Name(), height, font.Bold(), font.Charset()};
   if (auto it = fonts.find(key); it != fonts.end()) return it->second;
   LOGFONTW lf{};
-  lf.lfHeight = -font.SizePixels();
+  lf.lfHeight = height;
   lf.lfWeight = font.Bold() ? FW_BOLD : FW_NORMAL;
   lf.lfCharSet =
       static_cast<BYTE>(font.Charset() == kCharsetAnsi ? DEFAULT_CHARSET : font.Charset());

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "device_scale.h"
 #include "model/element.h"
 #include "model/font.h"
 #include "model/pixels.h"
@@ -20,9 +21,10 @@ inline RECT ToRect(const PixelBox& b) {
   return RECT{b.left, b.top, b.Right(), b.Bottom()};
 }
 
-// One font handle per distinct font, kept for the program's life: a clock face uses a
-// handful, and controls keep pointing at theirs.
-HFONT FontHandle(const Font& font);
+// One font handle per distinct font and screen density, kept for the program's life: a
+// clock face uses a handful, and controls keep pointing at theirs. A font keeps its size in
+// points on every screen.
+HFONT FontHandle(const Font& font, const DeviceScale& scale);
 
 // The program's line ends are CR LF already, as Windows draws them; text goes out wide.
 std::wstring DisplayText(const std::string& utf8);

@@ -55,11 +55,11 @@ void Blend(HDC dc, const Coverage& c, Color colour) {
   DeleteObject(bitmap);
 }
 
-void PaintCircle(HDC dc, const RECT& dirty, const Shape& s) {
-  const PixelBox b = PixelBoundsOf(s);
+void PaintCircle(HDC dc, const RECT& dirty, const Shape& s, const DeviceScale& scale) {
+  const PixelBox b = scale.Bounds(s);
   // Held to the part being repainted: an edge blended again over itself would grow darker.
   IntersectClipRect(dc, dirty.left, dirty.top, dirty.right, dirty.bottom);
-  const double width = s.BorderStyle() != 0 ? s.BorderWidth() : 0;
+  const double width = s.BorderStyle() != 0 ? scale.Scaled(s.BorderWidth()) : 0;
   if (s.FillOpaque()) {
     // The fill reaches the middle of the outline, as the outline's centre line runs there.
     const double half = width / 2;
@@ -70,15 +70,16 @@ void PaintCircle(HDC dc, const RECT& dirty, const Shape& s) {
     Blend(dc, EllipseCoverage(b.left, b.top, b.width, b.height, width), s.BorderColor());
 }
 
-void PaintShape(HDC dc, const RECT& dirty, const Shape& s) {
+void PaintShape(HDC dc, const RECT& dirty, const Shape& s, const DeviceScale& scale) {
   if (s.Kind2() == ShapeKind::kCircle) {
-    PaintCircle(dc, dirty, s);
+    PaintCircle(dc, dirty, s, scale);
     return;
   }
-  const PixelBox b = PixelBoundsOf(s);
+  const PixelBox b = scale.Bounds(s);
   const bool outlined = s.BorderStyle() != 0;
+  const auto width = static_cast<float>(scale.Scaled(s.BorderWidth()));
   // The outline lies inside the bounds: its centre line is half its width in.
-  const float half = outlined ? static_cast<float>(s.BorderWidth()) / 2.0f : 0.0f;
+  const float half = outlined ? width / 2.0f : 0.0f;
   const Gdiplus::RectF path(static_cast<float>(b.left) + half, static_cast<float>(b.top) + half,
                             static_cast<float>(b.width) - 2 * half,
                             static_cast<float>(b.height) - 2 * half);
@@ -89,17 +90,19 @@ void PaintShape(HDC dc, const RECT& dirty, const Shape& s) {
     g.FillRectangle(&brush, path);
   }
   if (outlined) {
-    Gdiplus::Pen pen(ToGdiplus(s.BorderColor()), static_cast<float>(s.BorderWidth()));
+    Gdiplus::Pen pen(ToGdiplus(s.BorderColor()), width);
     pen.SetLineJoin(Gdiplus::LineJoinMiter);
     g.DrawRectangle(&pen, path);
   }
 }
 
-void PaintLine(HDC dc, const RECT& dirty, const Line& l) {
-  constexpr double k = kTwipsPerPixel;
+void PaintLine(HDC dc, const RECT& dirty, const Line& l, const DeviceScale& scale) {
+  const double k = scale.TwipsPerPixel();
   IntersectClipRect(dc, dirty.left, dirty.top, dirty.right, dirty.bottom);
-  Blend(dc, LineCoverage({l.X1() / k, l.Y1() / k}, {l.X2() / k, l.Y2() / k}, l.LineWidth()),
-        l.LineColor());
+  Blend(
+      dc,
+      LineCoverage({l.X1() / k, l.Y1() / k}, {l.X2() / k, l.Y2() / k}, scale.Scaled(l.LineWidth())),
+      l.LineColor());
 }
 
 UINT HorizontalOf(Alignment a) {
@@ -113,14 +116,14 @@ UINT HorizontalOf(Alignment a) {
   }
 }
 
-void PaintLabel(HDC dc, const Label& l) {
-  RECT r = ToRect(PixelBoundsOf(l));
+void PaintLabel(HDC dc, const Label& l, const DeviceScale& scale) {
+  RECT r = ToRect(scale.Bounds(l));
   if (!l.Transparent()) {
     HBRUSH back = CreateSolidBrush(ToColorRef(l.BackColor()));
     FillRect(dc, &r, back);
     DeleteObject(back);
   }
-  HGDIOBJ old_font = SelectObject(dc, FontHandle(l.GetFont()));
+  HGDIOBJ old_font = SelectObject(dc, FontHandle(l.GetFont(), scale));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, l.Enabled() ? ToColorRef(l.ForeColor()) : RGB(128, 128, 128));
   TEXTMETRICW metrics{};
@@ -152,12 +155,18 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, const PixelBox& target, int width, int h
   DeleteDC(source);
 }
 
-void PaintPicture(HDC dc, const PixelBox& box, const PictureElement& e) {
+// A picture shown at its natural size takes as much of a denser screen as of any other.
+PixelBox NaturalSize(const Picture& picture, const DeviceScale& scale) {
+  return {0, 0, scale.Pixels(picture->WidthPx()), scale.Pixels(picture->HeightPx())};
+}
+
+void PaintPicture(HDC dc, const PixelBox& box, const PictureElement& e, const DeviceScale& scale) {
   const Picture& picture = e.GetPicture();
   HBITMAP bitmap = BitmapOf(picture);
   if (!bitmap || box.Empty()) return;
-  PixelBox target = PictureTarget(box.width, box.height, picture->WidthPx(), picture->HeightPx(),
-                                  e.Stretch(), e.CentreFit());
+  const PixelBox natural = NaturalSize(picture, scale);
+  PixelBox target = PictureTarget(box.width, box.height, natural.width, natural.height, e.Stretch(),
+                                  e.CentreFit());
   target.left += box.left;
   target.top += box.top;
   const int saved = SaveDC(dc);
@@ -172,10 +181,10 @@ void Fill(HDC dc, const RECT& r, Color c) {
   DeleteObject(brush);
 }
 
-void PaintFrame(HDC dc, SIZE size, const Frame& frame) {
+void PaintFrame(HDC dc, SIZE size, const Frame& frame, const DeviceScale& scale) {
   const RECT all{0, 0, size.cx, size.cy};
   Fill(dc, all, frame.BackColor());
-  HGDIOBJ old_font = SelectObject(dc, FontHandle(frame.GetFont()));
+  HGDIOBJ old_font = SelectObject(dc, FontHandle(frame.GetFont(), scale));
   const std::wstring caption = DisplayText(frame.Text());
   SIZE text{0, 0};
   if (!caption.empty())
@@ -183,7 +192,8 @@ void PaintFrame(HDC dc, SIZE size, const Frame& frame) {
   RECT border{0, text.cy / 2, size.cx, size.cy};
   DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
   if (!caption.empty()) {
-    RECT box{6, 0, 6 + text.cx + 4, text.cy};
+    const int indent = scale.Pixels(6), margin = scale.Pixels(4);
+    RECT box{indent, 0, indent + text.cx + margin, text.cy};
     Fill(dc, box, frame.BackColor());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(frame.ForeColor()));
@@ -193,7 +203,8 @@ void PaintFrame(HDC dc, SIZE size, const Frame& frame) {
   SelectObject(dc, old_font);
 }
 
-void PaintFace(HDC dc, const RECT& dirty, SIZE size, const Window& window, const Element* owner) {
+void PaintFace(HDC dc, const RECT& dirty, SIZE size, const Window& window, const Element* owner,
+               const DeviceScale& scale) {
   if (!owner) {
     Fill(dc, dirty, window.BackColor());
     // The window's picture keeps its own size from the top-left corner.
@@ -201,34 +212,33 @@ void PaintFace(HDC dc, const RECT& dirty, SIZE size, const Window& window, const
       const Picture& picture = window.GetPicture();
       const int saved = SaveDC(dc);
       IntersectClipRect(dc, dirty.left, dirty.top, dirty.right, dirty.bottom);
-      DrawBitmap(dc, bitmap, {0, 0, picture->WidthPx(), picture->HeightPx()}, picture->WidthPx(),
-                 picture->HeightPx());
+      DrawBitmap(dc, bitmap, NaturalSize(picture, scale), picture->WidthPx(), picture->HeightPx());
       RestoreDC(dc, saved);
     }
     return;
   }
   if (owner->Kind() == ElementKind::kFrame) {
-    PaintFrame(dc, size, static_cast<const Frame&>(*owner));
+    PaintFrame(dc, size, static_cast<const Frame&>(*owner), scale);
     return;
   }
   const auto& box = static_cast<const PictureElement&>(*owner);
   Fill(dc, dirty, box.BackColor());
-  PaintPicture(dc, {0, 0, size.cx, size.cy}, box);
+  PaintPicture(dc, {0, 0, size.cx, size.cy}, box, scale);
 }
 
-void PaintDrawn(HDC dc, const RECT& dirty, const Element& e) {
+void PaintDrawn(HDC dc, const RECT& dirty, const Element& e, const DeviceScale& scale) {
   switch (e.Kind()) {
     case ElementKind::kShape:
-      PaintShape(dc, dirty, static_cast<const Shape&>(e));
+      PaintShape(dc, dirty, static_cast<const Shape&>(e), scale);
       break;
     case ElementKind::kLine:
-      PaintLine(dc, dirty, static_cast<const Line&>(e));
+      PaintLine(dc, dirty, static_cast<const Line&>(e), scale);
       break;
     case ElementKind::kLabel:
-      PaintLabel(dc, static_cast<const Label&>(e));
+      PaintLabel(dc, static_cast<const Label&>(e), scale);
       break;
     case ElementKind::kImage:
-      PaintPicture(dc, PixelBoundsOf(e), static_cast<const PictureElement&>(e));
+      PaintPicture(dc, scale.Bounds(e), static_cast<const PictureElement&>(e), scale);
       break;
     default:
       break;
@@ -237,18 +247,18 @@ void PaintDrawn(HDC dc, const RECT& dirty, const Element& e) {
 
 }  // namespace
 
-void PaintSurface(HDC dc, const RECT& dirty, SIZE size, const Window& window,
-                  const Element* owner) {
+void PaintSurface(HDC dc, const RECT& dirty, SIZE size, const Window& window, const Element* owner,
+                  const DeviceScale& scale) {
   EnsureGdiplus();
-  PaintFace(dc, dirty, size, window, owner);
+  PaintFace(dc, dirty, size, window, owner, scale);
   const PixelBox dirty_box{dirty.left, dirty.top, dirty.right - dirty.left,
                            dirty.bottom - dirty.top};
   for (const Element* e : window.Stacking()) {
     if (!DrawnOn(*e, owner) || !e->Visible()) continue;
     // The parts a tick changes lie far apart: what lies between them is not repainted.
-    if (!dirty_box.Intersects(DirtyPixelsOf(ToContainer(*e, e->Extent())))) continue;
+    if (!dirty_box.Intersects(scale.Dirty(ToContainer(*e, e->Extent())))) continue;
     const int saved = SaveDC(dc);
-    PaintDrawn(dc, dirty, *e);
+    PaintDrawn(dc, dirty, *e, scale);
     RestoreDC(dc, saved);
   }
 }

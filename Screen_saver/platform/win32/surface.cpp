@@ -35,7 +35,7 @@ Surface::~Surface() {
 }
 
 void Surface::Invalidate(const RectTwips& area) {
-  const PixelBox dirty = DirtyPixelsOf(area);
+  const PixelBox dirty = DeviceScale::Of(hwnd_).Dirty(area);
   if (dirty.Empty()) return;
   const RECT r = ToRect(dirty);
   if (!held_) {
@@ -74,7 +74,8 @@ LRESULT CALLBACK Surface::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lp
 }
 
 Element* Surface::Target(LPARAM lparam) const {
-  return ClickTarget(window_, owner_, GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
+  return ClickTarget(window_, owner_, GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam),
+                     DeviceScale::Of(hwnd_).TwipsPerPixel());
 }
 
 LRESULT Surface::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -123,6 +124,10 @@ LRESULT Surface::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_TIMER:
       events_.SurfaceTimer(wparam);
       return 0;
+    case WM_DPICHANGED:
+      // Moved to a screen of another density: the system suggests where the window goes.
+      if (!owner_) events_.SurfaceDpiChanged(*reinterpret_cast<const RECT*>(lparam));
+      return 0;
     case WM_SETCURSOR:
       if (LOWORD(lparam) == HTCLIENT && events_.SurfaceSetCursor()) return TRUE;
       break;
@@ -154,7 +159,7 @@ void Surface::Render(HDC target, const RECT& dirty) {
   HDC buffer = CreateCompatibleDC(target);
   HGDIOBJ old = SelectObject(buffer, buffer_);
   IntersectClipRect(buffer, dirty.left, dirty.top, dirty.right, dirty.bottom);
-  PaintSurface(buffer, dirty, buffer_size_, window_, owner_);
+  PaintSurface(buffer, dirty, buffer_size_, window_, owner_, DeviceScale::Of(hwnd_));
   BitBlt(target, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, buffer,
          dirty.left, dirty.top, SRCCOPY);
   SelectObject(buffer, old);

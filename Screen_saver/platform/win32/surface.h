@@ -30,6 +30,9 @@ class SurfaceEvents {
   // The brush for a control on this surface, or null for the system's.
   virtual HBRUSH SurfaceControlColours(HWND control, HDC dc) = 0;
   virtual void SurfaceTimer(UINT_PTR id) = 0;
+  // The window is now on a screen of another density; `suggested` is the system's place
+  // for it there, in that screen's pixels.
+  virtual void SurfaceDpiChanged(const RECT& suggested) = 0;
   // Sets the pointer over the window; false leaves it to the system.
   virtual bool SurfaceSetCursor() = 0;
 };

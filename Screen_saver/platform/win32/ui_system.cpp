@@ -1,5 +1,8 @@
 #include <windows.h>
 //
+#include <cmath>
+
+#include "device_scale.h"
 #include "dialogs.h"
 #include "pictures.h"
 #include "session.h"
@@ -16,8 +19,21 @@ HWND Owner(const Session& session) {
 }  // namespace
 
 ScreenSize UiSystem::Screen() {
-  return {static_cast<std::int64_t>(GetSystemMetrics(SM_CXSCREEN)) * kTwipsPerPixel,
-          static_cast<std::int64_t>(GetSystemMetrics(SM_CYSCREEN)) * kTwipsPerPixel};
+  const double twips_per_pixel = TwipsPerScreenPixel();
+  const auto twips = [twips_per_pixel](int pixels) {
+    return std::llround(pixels * twips_per_pixel);
+  };
+  return {twips(GetSystemMetrics(SM_CXSCREEN)), twips(GetSystemMetrics(SM_CYSCREEN))};
+}
+
+double UiSystem::TwipsPerScreenPixel() {
+  return DeviceScale::OfScreen().TwipsPerPixel();
+}
+
+void UiSystem::SetCursorPos(int x, int y) {
+  // The program's pixels, which a denser screen has more of.
+  const DeviceScale scale = DeviceScale::OfScreen();
+  Win32System::SetCursorPos(scale.Pixels(x), scale.Pixels(y));
 }
 
 Picture UiSystem::LoadPicture(const std::string& path, std::string* error) {

@@ -14,6 +14,8 @@ class UiSystem : public UserFacingSystem<Win32System> {
   explicit UiSystem(Session& session) : session_(session) {}
 
   ScreenSize Screen() override;
+  double TwipsPerScreenPixel() override;
+  void SetCursorPos(int x, int y) override;
   Picture LoadPicture(const std::string& path, std::string* error) override;
   Picture DecodePicture(const std::vector<std::uint8_t>& bytes, const std::string& name) override;
   void EndProgram() override;

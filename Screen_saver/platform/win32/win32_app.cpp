@@ -17,8 +17,10 @@ struct App::Impl {
 };
 
 App::App() {
-  // The program's pixels are the screen's: 15 twips each, whatever scale the desktop uses.
-  SetProcessDPIAware();
+  // The backend scales to each monitor's density itself (as the manifest says for the
+  // programs; the test programs have none).
+  if (!SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2))
+    SetProcessDPIAware();
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   impl_ = std::make_unique<Impl>();

@@ -108,8 +108,8 @@ bool WindowView::SyncNative(Element& e) {
   }
   const auto it = surfaces_.find(&e);
   if (it == surfaces_.end()) return false;
-  const PixelBox b = PixelBoundsOf(e);
   HWND hwnd = it->second->Handle();
+  const PixelBox b = DeviceScale::Of(hwnd).Bounds(e);
   SetWindowPos(hwnd, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
   EnableWindow(hwnd, e.Enabled());
   ShowWindow(hwnd, e.Visible() ? SW_SHOWNA : SW_HIDE);
@@ -179,9 +179,10 @@ void WindowView::ApplyWindow() {
     r = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   } else {
     // The model gives the client area's size; the frame goes around it.
-    const int left = Px(window_.Left()), top = Px(window_.Top());
-    r = RECT{left, top, left + Px(window_.Width()), top + Px(window_.Height())};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(wanted), FALSE, WS_EX_TOPMOST);
+    const DeviceScale scale = DeviceScale::Of(hwnd);
+    const int left = scale.Px(window_.Left()), top = scale.Px(window_.Top());
+    r = RECT{left, top, left + scale.Px(window_.Width()), top + scale.Px(window_.Height())};
+    AdjustWindowRectExForDpi(&r, static_cast<DWORD>(wanted), FALSE, WS_EX_TOPMOST, scale.Dpi());
     OffsetRect(&r, left - r.left, top - r.top);
   }
   SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
@@ -255,6 +256,16 @@ void WindowView::HoldInvalidation(bool held) {
   std::vector<Surface*> all{top_.get()};
   for (auto& [e, surface] : surfaces_) all.push_back(surface.get());
   for (Surface* s : all) held ? s->HoldInvalidation() : s->ReleaseInvalidation();
+}
+
+void WindowView::SurfaceDpiChanged(const RECT& suggested) {
+  HWND hwnd = top_->Handle();
+  SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Everything inside is laid out again in the new screen's pixels, its fonts among them.
+  for (const auto& e : window_.Elements())
+    if (e->Windowed()) SyncNative(*e);
+  InvalidateAllDrawn();
 }
 
 bool WindowView::SurfaceSetCursor() {

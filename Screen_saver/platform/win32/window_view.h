@@ -52,6 +52,7 @@ class WindowView : public ViewSync, public SurfaceEvents {
   void SurfaceCommand(HWND control, int code) override;
   HBRUSH SurfaceControlColours(HWND control, HDC dc) override;
   void SurfaceTimer(UINT_PTR id) override;
+  void SurfaceDpiChanged(const RECT& suggested) override;
   bool SurfaceSetCursor() override;
 
  protected:
