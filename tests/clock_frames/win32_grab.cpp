@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "../windows/dib_copy.h"
 #include "frame_grab.h"
 #include "win32/session.h"
 #include "win32/win32_app.h"
@@ -40,22 +41,15 @@ Image Grab(Window& window) {
   GetClientRect(hwnd, &client);
   const int width = client.right, height = client.bottom;
   HDC screen = GetDC(hwnd);
-  HDC copy = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(copy, bitmap);
   // The window paints itself into the copy, as for any program that takes its picture.
-  SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(copy), PRF_CLIENT);
-  GdiFlush();
-  Image image{width, height, {}};
-  const auto* p = static_cast<const unsigned char*>(bits);
-  for (int i = 0; i < width * height; ++i, p += 4) image.pixels.push_back({p[2], p[1], p[0]});
-  SelectObject(copy, old);
-  DeleteObject(bitmap);
-  DeleteDC(copy);
+  const std::vector<DWORD> pixels = testing::CopyPixels(screen, width, height, [&](HDC copy) {
+    SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(copy), PRF_CLIENT);
+  });
   ReleaseDC(hwnd, screen);
+  Image image{width, height, {}};
+  for (const DWORD p : pixels)
+    image.pixels.push_back({static_cast<unsigned char>(p >> 16), static_cast<unsigned char>(p >> 8),
+                            static_cast<unsigned char>(p)});
   return image;
 }
 

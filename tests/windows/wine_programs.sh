@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # What the tests of the Windows programs under Wine share, sourced after hosted/checks.sh:
 # starting a program of the work folder, waiting for it to end well, and starting the clock
-# until its face shows at ($face_x, $face_y), which the test sets.
+# until its face shows at ($face_x, $face_y), which the test sets, with its centre circle
+# $face_r pixels out (36, the program's own, unless the test sets it).
 # shellcheck disable=SC2154  # work comes from checks.sh, face_x and face_y from the test
 
 # Starts a program of the work folder with arguments; sets `proc`.
@@ -42,4 +43,4 @@ start_clock() {
   done
   fail "no clock face at ($face_x, $face_y) ($1)"
 }
-face_or_gone() { gone "$1" || centre_at "$face_x" "$face_y"; }
+face_or_gone() { gone "$1" || centre_at "$face_x" "$face_y" "${face_r:-36}"; }
