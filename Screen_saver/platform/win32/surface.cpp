@@ -19,8 +19,7 @@ Surface::Surface(const Window& window, Element* owner, SurfaceEvents& events, HW
     : window_(window), owner_(owner), events_(events) {
   // Double clicks come as a second press, which is a click of its own.
   RegisterWindowClass(kClassName, &Surface::Proc, CS_DBLCLKS, nullptr);
-  // Child surfaces hold controls: tabbing goes through them.
-  if (parent) ex_style |= WS_EX_CONTROLPARENT;
+  // Surfaces hold controls: the dialog keys (arrows among options) reach into them.
   hwnd_ = CreateWindowExW(ex_style | WS_EX_CONTROLPARENT, kClassName, L"", style | WS_CLIPCHILDREN,
                           0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), this);
 }
