@@ -11,6 +11,7 @@
 
 #include "convert.h"
 #include "qt_app.h"
+#include "qt_fixture.h"
 #include "tests/picture_suite.h"
 
 namespace hc::qt {
@@ -95,7 +96,13 @@ bool NearQ(const QColor& c, Color expected) {
          std::abs(c.blue() - BlueOf(expected)) < 16;
 }
 
-TEST_F(Pictures, LargePicturesAreDecodedWhenFirstDrawn) {
+// Qt's own decoding, with no backend adapter: an application and a folder.
+class QtDecoding : public QtFixture {
+ protected:
+  PictureFolder folder;
+};
+
+TEST_F(QtDecoding, LargePicturesAreDecodedWhenFirstDrawn) {
   const std::string large = folder.Write("large.jpg", Encoded("JPEG", 1024, 512, kGreen));
   const std::string small = folder.Write("small.jpg", Encoded("JPEG", 1024, 511, kGreen));
   std::string error;
