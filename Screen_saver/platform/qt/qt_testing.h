@@ -10,15 +10,18 @@
 
 namespace hc::qt {
 
+// The view of an attached window; null when it has none.
+inline WindowView* ViewFor(App& app, const Window& window) {
+  return static_cast<QtSystem&>(app.GetSystem()).GetSession().ViewOf(window);
+}
+
 inline QWidget* ViewOf(App& app, const Window& window) {
-  auto& system = static_cast<QtSystem&>(app.GetSystem());
-  WindowView* view = system.GetSession().ViewOf(window);
+  WindowView* view = ViewFor(app, window);
   return view ? view->Widget() : nullptr;
 }
 
 inline QWidget* WidgetOf(App& app, const Window& window, const Element& e) {
-  auto& system = static_cast<QtSystem&>(app.GetSystem());
-  WindowView* view = system.GetSession().ViewOf(window);
+  WindowView* view = ViewFor(app, window);
   return view ? view->WidgetOf(e) : nullptr;
 }
 

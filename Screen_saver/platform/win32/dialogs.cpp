@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "device_scale.h"
 #include "dialogs.h"
 #include "gdi.h"
 #include "model/font.h"
@@ -74,7 +75,7 @@ std::optional<Color> PickColor(HWND owner, Color initial) {
 void FillFontRequest(HWND owner, const FontChoice& initial, int dpi, FontRequest& request) {
   LOGFONTW& lf = request.font;
   lf = LOGFONTW{};
-  lf.lfHeight = -static_cast<LONG>(std::lround(initial.size * dpi / 72.0));
+  lf.lfHeight = DeviceScale(static_cast<UINT>(dpi)).FontHeight(initial.size);
   lf.lfWeight = FW_NORMAL;
   lf.lfCharSet = DEFAULT_CHARSET;
   Wide(initial.name).copy(lf.lfFaceName, LF_FACESIZE - 1);

@@ -14,6 +14,7 @@
 #include "session.h"
 #include "win32_app.h"
 #include "window_view.h"
+#include "windows/dib_copy.h"
 
 namespace hc::win32 {
 namespace {
@@ -40,21 +41,11 @@ Reds Shown(HWND hwnd) {
   GetClientRect(hwnd, &client);
   Reds reds{client.right, client.bottom, {}};
   HDC screen = GetDC(hwnd);
-  HDC copy = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {
-      sizeof(BITMAPINFOHEADER), reds.width, -reds.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(copy, bitmap);
-  BitBlt(copy, 0, 0, reds.width, reds.height, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  const auto* p = static_cast<const unsigned char*>(bits);
-  for (int i = 0; i < reds.width * reds.height; ++i, p += 4) reds.red.push_back(p[2]);
-  SelectObject(copy, old);
-  DeleteObject(bitmap);
-  DeleteDC(copy);
+  const std::vector<DWORD> pixels = testing::CopyPixels(
+      screen, reds.width, reds.height,
+      [&](HDC copy) { BitBlt(copy, 0, 0, reds.width, reds.height, screen, 0, 0, SRCCOPY); });
   ReleaseDC(hwnd, screen);
+  for (const DWORD p : pixels) reds.red.push_back(static_cast<int>((p >> 16) & 0xFF));
   return reds;
 }
 
